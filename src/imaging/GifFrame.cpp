@@ -1,0 +1,27 @@
+#include "imaging/GifFrame.h"
+
+#include <algorithm>
+
+namespace brindlecast::imaging
+{
+
+bool GifFrame::hasOtherExtensions() const
+{
+    return std::any_of(extensions.begin(), extensions.end(), [](const GifExtension& extension) {
+        return extension.function != kGifGraphicControlFunction;
+    });
+}
+
+const GifColorMap& GifFrame::colorMap(const GifColorMap& globalColorMap) const
+{
+    return localColorMap.empty() ? globalColorMap : localColorMap;
+}
+
+std::optional<std::uint8_t> GifFrame::transparentIndex() const
+{
+    if (graphicControl && graphicControl->transparent)
+        return graphicControl->transparentIndex;
+    return std::nullopt;
+}
+
+} // namespace brindlecast::imaging
