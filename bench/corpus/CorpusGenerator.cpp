@@ -142,7 +142,7 @@ std::string CorpusGenerator::Photos(
     for (int file = 0; file < files; ++file) {
         PhotoPainter(kPhotoWidth, kPhotoHeight, FileSeed(set, file)).Paint(components, pixels);
         std::string failure = WritePhoto((folder / Numbered("photo", file + 1, ".jpg")).string(),
-            kPhotoWidth, kPhotoHeight, components, pixels, progressive);
+            kPhotoWidth, kPhotoHeight, components, std::move(pixels), progressive);
         if (!failure.empty())
             return failure;
     }

@@ -1,11 +1,11 @@
-// Stand-in writers on giflib and libjpeg-turbo until the shared fixtures library can write
-// caller-painted frames and pictures; then these forward to it.
+// The GIF writer is a stand-in on giflib until the shared fixtures library's streaming GIF
+// writer is in; then it forwards to it as the JPEG writer does.
 #include "CorpusWriters.h"
 
-#include <csetjmp>
+#include "JpegFixture.h"
+
 #include <cstdio>
 #include <gif_lib.h>
-#include <jpeglib.h>
 #include <memory>
 
 namespace brindlecast::bench
@@ -25,49 +25,6 @@ namespace
     std::string GifFailure(const std::string& path, const char* what, int error)
     {
         return path + ": " + what + ": " + GifErrorString(error);
-    }
-
-    struct JpegFailure {
-        jpeg_error_mgr manager;
-        std::jmp_buf jump;
-    };
-
-    [[noreturn]] void JumpOnJpegError(j_common_ptr info)
-    {
-        std::longjmp(reinterpret_cast<JpegFailure*>(info->err)->jump, 1);
-    }
-
-    // Keeps the setjmp in a function whose locals are trivially destructible.
-    bool CompressJpeg(std::FILE* file, int width, int height, int components,
-        const std::uint8_t* pixels, bool progressive)
-    {
-        jpeg_compress_struct info {};
-        JpegFailure failure {};
-        info.err = jpeg_std_error(&failure.manager);
-        failure.manager.error_exit = JumpOnJpegError;
-        if (setjmp(failure.jump)) {
-            jpeg_destroy_compress(&info);
-            return false;
-        }
-        jpeg_create_compress(&info);
-        jpeg_stdio_dest(&info, file);
-        info.image_width = static_cast<JDIMENSION>(width);
-        info.image_height = static_cast<JDIMENSION>(height);
-        info.input_components = components;
-        info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-        jpeg_set_defaults(&info);
-        jpeg_set_quality(&info, 85, TRUE);
-        if (progressive)
-            jpeg_simple_progression(&info);
-        jpeg_start_compress(&info, TRUE);
-        const auto stride = static_cast<std::size_t>(width) * static_cast<std::size_t>(components);
-        while (info.next_scanline < info.image_height) {
-            auto row = const_cast<JSAMPROW>(pixels + info.next_scanline * stride);
-            jpeg_write_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_compress(&info);
-        jpeg_destroy_compress(&info);
-        return true;
     }
 
 } // namespace
@@ -112,14 +69,15 @@ std::string WriteAnimation(const AnimationFile& file, const FramePainter& paint)
 }
 
 std::string WritePhoto(const std::string& path, int width, int height, int components,
-    const std::vector<std::uint8_t>& pixels, bool progressive)
+    std::vector<std::uint8_t> pixels, bool progressive)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return path + ": cannot create JPEG";
-    const bool written = CompressJpeg(file, width, height, components, pixels.data(), progressive);
-    const bool closed = std::fclose(file) == 0;
-    return written && closed ? std::string {} : path + ": cannot write JPEG";
+    const std::vector<std::uint8_t> bytes = fixtures::encodeJpeg(
+        { width, height, components == 1 ? fixtures::JpegColor::Grey : fixtures::JpegColor::Rgb,
+            std::move(pixels) },
+        { 85, progressive });
+    if (bytes.empty())
+        return path + ": cannot encode JPEG";
+    return fixtures::writeJpegFile(path, bytes);
 }
 
 } // namespace brindlecast::bench

@@ -40,6 +40,6 @@ struct AnimationFile {
 
 // Writes a JPEG of `components` bytes a pixel (3 = RGB, 1 = grey).
 [[nodiscard]] std::string WritePhoto(const std::string& path, int width, int height, int components,
-    const std::vector<std::uint8_t>& pixels, bool progressive);
+    std::vector<std::uint8_t> pixels, bool progressive);
 
 } // namespace brindlecast::bench
