@@ -5,6 +5,12 @@
 namespace brindlecast::imaging
 {
 
+bool GifFrame::yieldsBitmap() const
+{
+    return width > 0 && height > 0
+        && raster.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
+
 bool GifFrame::hasOtherExtensions() const
 {
     return std::any_of(extensions.begin(), extensions.end(), [](const GifExtension& extension) {

@@ -45,8 +45,8 @@ struct GifFrame {
     // the colour table are kept.
     std::vector<std::uint8_t> raster;
 
-    // Whether the frame has a picture at all: frames of zero width or height have none.
-    bool yieldsBitmap() const { return width > 0 && height > 0; }
+    // Whether the frame has a picture: a non-empty size and a raster of that size.
+    bool yieldsBitmap() const;
     bool hasOtherExtensions() const;
     // The table the frame's indices refer to: its own when that has entries, else the global one.
     const GifColorMap& colorMap(const GifColorMap& globalColorMap) const;

@@ -297,7 +297,8 @@ Result<std::optional<GifFrame>> GifFrameReader::next()
 
     if (auto problem = imageSizeProblem(frame.width, frame.height))
         return state.fail(state.frameName() + " is refused: " + *problem);
-    auto raster = frame.yieldsBitmap() ? state.readRaster(frame) : state.skipRaster();
+    auto raster
+        = frame.width > 0 && frame.height > 0 ? state.readRaster(frame) : state.skipRaster();
     if (!raster)
         return ImagingError { raster.error() };
     ++state.framesRead;

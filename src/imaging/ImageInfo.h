@@ -28,4 +28,23 @@ struct GifInfo {
     int ditherMode = 0;
 };
 
+// The values the image information panel shows for a JPEG file. The fields after `progressive`
+// are settings of a JPEG reader that this program does not have; they hold the values a
+// freshly created reader shows.
+struct JpegInfo {
+    std::uintmax_t fileSize = 0; // bytes
+    int width = 0; // pixels, from the header
+    int height = 0;
+    bool grey = false; // a one-channel file
+    bool progressive = false; // progressive encoding: more than one scan
+
+    int compressionQuality = 90; // the panel shows 100 minus this, then " %"
+    bool greyOutput = false; // grey files show grey "on" all the same
+    bool bestSpeed = false; // performance: false is "Optimized for quality."
+    int pixelFormatBits = 24; // 24 is "jf24Bit", 8 would be "jf8Bit"
+    bool progressiveDisplay = false;
+    int scale = 0; // 0 full, 1 half, 2 quarter, 3 eighth
+    bool smoothing = true;
+};
+
 } // namespace brindlecast::imaging

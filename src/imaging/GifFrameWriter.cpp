@@ -1,0 +1,169 @@
+#include "imaging/GifFrameWriter.h"
+
+#include "imaging/GifFrameReader.h"
+#include "imaging/ReplacingFile.h"
+
+#include <algorithm>
+#include <gif_lib.h>
+#include <memory>
+#include <optional>
+
+namespace brindlecast::imaging
+{
+
+namespace
+{
+
+    struct MapDeleter {
+        void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
+    };
+    using ColorMap = std::unique_ptr<ColorMapObject, MapDeleter>;
+
+    // giflib stores tables of a power of two entries; a table read from a file always is one.
+    ColorMap toLibraryMap(const GifColorMap& colors)
+    {
+        if (colors.empty())
+            return nullptr;
+        std::size_t stored = 2;
+        while (stored < colors.size() && stored < 256)
+            stored *= 2;
+        std::vector<GifColorType> entries(stored, GifColorType { 0, 0, 0 });
+        for (std::size_t i = 0; i < std::min(colors.size(), stored); ++i)
+            entries[i] = GifColorType { colors[i].red, colors[i].green, colors[i].blue };
+        return ColorMap(GifMakeMapObject(static_cast<int>(stored), entries.data()));
+    }
+
+    int writeToStream(GifFileType* gif, const GifByteType* data, int length)
+    {
+        auto* stream = static_cast<std::FILE*>(gif->UserData);
+        return static_cast<int>(std::fwrite(data, 1, static_cast<std::size_t>(length), stream));
+    }
+
+    struct Encoder {
+        GifFileType* gif = nullptr;
+        std::string target;
+
+        ~Encoder()
+        {
+            if (gif != nullptr)
+                EGifCloseFile(gif, nullptr);
+        }
+
+        ImagingError failure(const std::string& what) const
+        {
+            const char* reason = GifErrorString(gif->Error);
+            return ImagingError { target + ": cannot write " + what + ": "
+                + (reason != nullptr ? reason : "unknown GIF error") };
+        }
+
+        Result<void> putExtensions(const std::vector<GifExtension>& extensions)
+        {
+            for (const GifExtension& extension : extensions) {
+                if (EGifPutExtensionLeader(gif, extension.function) == GIF_ERROR)
+                    return failure("an extension block");
+                for (const std::vector<std::uint8_t>& block : extension.blocks) {
+                    if (block.size() > 255)
+                        return ImagingError { target
+                            + ": cannot write an extension block: a sub-block holds more than 255 "
+                              "bytes" };
+                    if (EGifPutExtensionBlock(gif, static_cast<int>(block.size()), block.data())
+                        == GIF_ERROR)
+                        return failure("an extension block");
+                }
+                if (EGifPutExtensionTrailer(gif) == GIF_ERROR)
+                    return failure("an extension block");
+            }
+            return {};
+        }
+
+        Result<void> putRaster(const GifFrame& frame)
+        {
+            if (!frame.yieldsBitmap()) {
+                // No pixels: just the block terminator after the code size.
+                if (EGifPutCodeNext(gif, nullptr) == GIF_ERROR)
+                    return failure("the frame");
+                return {};
+            }
+            const auto width = static_cast<std::size_t>(frame.width);
+            std::vector<GifPixelType> line(width);
+            for (std::size_t row = 0; row < static_cast<std::size_t>(frame.height); ++row) {
+                // giflib masks the line in place, so it works on a copy.
+                const auto start = frame.raster.begin() + static_cast<std::ptrdiff_t>(row * width);
+                std::copy(start, start + static_cast<std::ptrdiff_t>(width), line.begin());
+                if (EGifPutLine(gif, line.data(), frame.width) == GIF_ERROR)
+                    return failure("the frame");
+            }
+            return {};
+        }
+    };
+
+    Result<void> encode(Encoder& encoder, const GifScreen& screen, const GifFrame& frame)
+    {
+        GifFileType* gif = encoder.gif;
+        EGifSetGifVersion(gif, !frame.extensions.empty());
+        const ColorMap global = toLibraryMap(screen.globalColorMap);
+        if (EGifPutScreenDesc(gif, screen.width, screen.height,
+                std::clamp(screen.colorResolution, 1, 8), screen.backgroundIndex, global.get())
+            == GIF_ERROR)
+            return encoder.failure("the screen descriptor");
+        if (auto extensions = encoder.putExtensions(frame.extensions); !extensions)
+            return extensions;
+        const ColorMap local = toLibraryMap(frame.localColorMap);
+        if (EGifPutImageDesc(
+                gif, frame.left, frame.top, frame.width, frame.height, false, local.get())
+            == GIF_ERROR)
+            return encoder.failure("the frame descriptor");
+        return encoder.putRaster(frame);
+    }
+
+} // namespace
+
+Result<void> writeGifFrame(
+    const GifScreen& screen, const GifFrame& frame, const std::filesystem::path& target)
+{
+    auto file = ReplacingFile::create(target);
+    if (!file)
+        return ImagingError { file.error() };
+    Encoder encoder;
+    encoder.target = target.string();
+    int error = 0;
+    encoder.gif = EGifOpen(file.value().stream(), writeToStream, &error);
+    if (encoder.gif == nullptr)
+        return ImagingError { encoder.target + ": cannot start the GIF encoder" };
+    if (auto encoded = encode(encoder, screen, frame); !encoded)
+        return encoded;
+    GifFileType* gif = std::exchange(encoder.gif, nullptr);
+    if (EGifCloseFile(gif, &error) == GIF_ERROR) {
+        const char* reason = GifErrorString(error);
+        return ImagingError { encoder.target
+            + ": cannot write the file: " + (reason != nullptr ? reason : "unknown GIF error") };
+    }
+    return file.value().commit();
+}
+
+Result<bool> saveGifFrame(
+    const std::filesystem::path& source, int index, const std::filesystem::path& target)
+{
+    auto reader = GifFrameReader::open(source);
+    if (!reader)
+        return ImagingError { reader.error() };
+    // Every frame is read, so that a damaged source fails as it does when loaded whole.
+    std::optional<GifFrame> kept;
+    while (true) {
+        const int position = reader.value().framesRead();
+        auto frame = reader.value().next();
+        if (!frame)
+            return ImagingError { frame.error() };
+        if (!frame.value())
+            break;
+        if (position == index)
+            kept = std::move(*frame.value());
+    }
+    if (!kept)
+        return false;
+    if (auto written = writeGifFrame(reader.value().screen(), *kept, target); !written)
+        return ImagingError { written.error() };
+    return true;
+}
+
+} // namespace brindlecast::imaging
