@@ -1,0 +1,15 @@
+#pragma once
+
+#include "conversion/GifFrameBitmap.h"
+#include "conversion/TagList.h"
+#include "sdk/FTypes.h"
+
+namespace brindlecast
+{
+
+// Appends the frame's lossless bitmap, a rectangle shape of the frame's size filled with it
+// (drawn from the origin, whatever the frame's offset in its GIF) and, when `previousId` is
+// not 0, the removal of that shape from depth 1. Returns the new shape's id.
+S32 BuildGifFrame(TagList& tags, const GifFrameBitmap& bitmap, S32 previousId);
+
+} // namespace brindlecast
