@@ -1,0 +1,164 @@
+#include "imaging/GifFrameWriter.h"
+
+#include "GifFixture.h"
+#include "TestFolder.h"
+#include "imaging/GifImage.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace brindlecast::imaging
+{
+namespace
+{
+
+    using fixtures::GifFixture;
+    using fixtures::GifFixtureFrame;
+
+    std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return { std::istreambuf_iterator<char>(in), {} };
+    }
+
+    std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder)
+    {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            files.push_back(entry.path().filename());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    // An animation with a bit of everything a frame can carry.
+    GifFixture mixedAnimation()
+    {
+        GifFixture fixture = GifFixture::animation(24, 16, 5, 16);
+        fixture.backgroundIndex = 7;
+        fixture.frames[0].delay = 10;
+        fixture.frames[1].left = 3;
+        fixture.frames[1].top = 4;
+        fixture.frames[1].width = 9;
+        fixture.frames[1].height = 5;
+        fixture.frames[1].localColors = 64;
+        fixture.frames[1].transparentIndex = 63;
+        fixture.frames[1].disposal = 2;
+        fixture.frames[2].comment = "made by the fixture";
+        fixture.frames[3].interlaced = true;
+        fixture.frames[3].localColors = 2;
+        fixture.frames[4].width = 0; // no picture
+        return fixture;
+    }
+
+    TEST(GifFrameWriter, EverySplitFrameLoadsBackUnchanged)
+    {
+        TestFolder folder;
+        const GifFixture fixture = mixedAnimation();
+        fixtures::writeGif(folder / "walk.gif", fixture);
+        auto source = GifImage::load(folder / "walk.gif");
+        ASSERT_TRUE(source) << source.error();
+
+        for (int k = 0; k < static_cast<int>(fixture.frames.size()); ++k) {
+            SCOPED_TRACE("frame " + std::to_string(k));
+            const auto target = folder / ("walk_F" + std::to_string(k + 1) + ".gif");
+            auto saved = saveGifFrame(folder / "walk.gif", k, target);
+            ASSERT_TRUE(saved) << saved.error();
+            EXPECT_TRUE(saved.value());
+
+            auto split = GifImage::load(target);
+            ASSERT_TRUE(split) << split.error();
+            const GifScreen& screen = split.value().screen;
+            EXPECT_EQ(screen.width, 24);
+            EXPECT_EQ(screen.height, 16);
+            EXPECT_EQ(screen.backgroundIndex, 7);
+            EXPECT_EQ(screen.globalColorMap, source.value().screen.globalColorMap);
+            ASSERT_EQ(split.value().frames.size(), 1U);
+            const GifFrame& want = source.value().frames[static_cast<std::size_t>(k)];
+            const GifFrame& got = split.value().frames[0];
+            EXPECT_EQ(got.left, want.left);
+            EXPECT_EQ(got.top, want.top);
+            EXPECT_EQ(got.width, want.width);
+            EXPECT_EQ(got.height, want.height);
+            EXPECT_EQ(got.localColorMap, want.localColorMap);
+            EXPECT_EQ(got.graphicControl, want.graphicControl);
+            EXPECT_EQ(got.extensions, want.extensions);
+            EXPECT_EQ(got.raster, want.raster);
+            EXPECT_EQ(got.yieldsBitmap(), want.yieldsBitmap());
+            // Readers that look at the signature see 89a exactly when extensions are kept.
+            const std::vector<std::uint8_t> bytes = fileBytes(target);
+            EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6),
+                want.extensions.empty() ? "GIF87a" : "GIF89a");
+        }
+    }
+
+    TEST(GifFrameWriter, IndexPastTheLastFrameWritesNothing)
+    {
+        TestFolder folder;
+        fixtures::writeGif(folder / "still.gif", GifFixture::animation(4, 4, 1, 2));
+        fixtures::writeFixtureBytes(folder / "earlier.gif", { 'o', 'l', 'd' });
+        for (const int index : { 1, 7, -1 }) {
+            SCOPED_TRACE(index);
+            auto saved = saveGifFrame(folder / "still.gif", index, folder / "earlier.gif");
+            ASSERT_TRUE(saved) << saved.error();
+            EXPECT_FALSE(saved.value());
+        }
+        EXPECT_EQ(fileBytes(folder / "earlier.gif"), (std::vector<std::uint8_t> { 'o', 'l', 'd' }));
+        EXPECT_EQ(filesIn(folder.path()),
+            (std::vector<std::filesystem::path> { "earlier.gif", "still.gif" }));
+    }
+
+    struct FailureCase {
+        const char* name;
+        const char* source; // inside the test folder
+        const char* target;
+        const char* message;
+    };
+
+    // A failed save reports which file and why, keeps an earlier file of the target's name
+    // and leaves no temporary file behind.
+    TEST(GifFrameWriter, FailuresAreReportedAndLeaveTheTargetAlone)
+    {
+        const FailureCase cases[] = {
+            { "source missing", "gone.gif", "earlier.gif", "gone.gif: cannot open the file" },
+            { "source damaged", "damaged.gif", "earlier.gif",
+                "damaged.gif: cannot decode frame 2" },
+            { "target folder missing", "walk.gif", "no/such/folder/walk_F1.gif",
+                "walk_F1.gif: cannot create the file: No such file or directory" },
+            { "target is a folder", "walk.gif", "folder", "folder: cannot write the file" },
+        };
+        for (const FailureCase& failure : cases) {
+            SCOPED_TRACE(failure.name);
+            TestFolder folder;
+            const GifFixture fixture = GifFixture::animation(6, 6, 2, 4);
+            fixtures::writeGif(folder / "walk.gif", fixture);
+            std::vector<std::uint8_t> damaged = fixtures::encodeGif(fixture);
+            damaged.resize(damaged.size() - 6);
+            fixtures::writeFixtureBytes(folder / "damaged.gif", damaged);
+            fixtures::writeFixtureBytes(folder / "earlier.gif", { 'o', 'l', 'd' });
+            std::filesystem::create_directory(folder / "folder");
+            const auto before = filesIn(folder.path());
+
+            auto saved = saveGifFrame(folder / failure.source, 0, folder / failure.target);
+            ASSERT_FALSE(saved);
+            EXPECT_NE(saved.error().find(failure.message), std::string::npos) << saved.error();
+            EXPECT_EQ(
+                fileBytes(folder / "earlier.gif"), (std::vector<std::uint8_t> { 'o', 'l', 'd' }));
+            EXPECT_EQ(filesIn(folder.path()), before);
+        }
+    }
+
+    TEST(GifFrameWriter, ReplacesAnEarlierFile)
+    {
+        TestFolder folder;
+        fixtures::writeGif(folder / "walk.gif", GifFixture::animation(6, 6, 2, 4));
+        fixtures::writeFixtureBytes(folder / "walk_F2.gif", { 'o', 'l', 'd' });
+        auto saved = saveGifFrame(folder / "walk.gif", 1, folder / "walk_F2.gif");
+        ASSERT_TRUE(saved && saved.value());
+        auto split = GifImage::load(folder / "walk_F2.gif");
+        ASSERT_TRUE(split) << split.error();
+        EXPECT_EQ(split.value().frames.size(), 1U);
+    }
+
+} // namespace
+} // namespace brindlecast::imaging
