@@ -59,50 +59,64 @@ def log(message):
 
 
 def build(build_dir, targets):
-    """Configures and builds a release build; returns the targets that could be built."""
+    """Configures a release build and builds the targets; returns those that failed."""
     if build_dir == DEFAULT_BUILD:
         configure = ["cmake", "--preset", "release"]
     else:
         configure = ["cmake", "-S", str(ROOT), "-B", str(build_dir), "-G", "Ninja",
                      "-DCMAKE_BUILD_TYPE=Release"]
     subprocess.run(configure, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
-    built = []
+    failed = set()
     for target in targets:
         result = subprocess.run(["cmake", "--build", str(build_dir), "--target", target],
                                 cwd=ROOT, capture_output=True, text=True)
         if result.returncode == 0:
-            built.append(target)
-        elif f"unknown target '{target}'" in result.stdout + result.stderr:
+            continue
+        failed.add(target)
+        if f"unknown target '{target}'" in result.stdout + result.stderr:
             log(f"{target} does not exist in this tree yet")
         else:
             log(f"could not build {target}:\n{result.stdout[-2000:]}{result.stderr[-2000:]}")
-    return built
+    return failed
 
 
-def read_sets(corpus):
-    """The corpus's sets in order, as (name, description, images); None when incomplete."""
+def read_sets(corpus, seed):
+    """The corpus's sets in order, as (name, description, images); None when the corpus is
+    missing, incomplete or made from another seed."""
     listing = corpus / SETS_FILE
     if not listing.is_file():
         return None
+    lines = listing.read_text().splitlines()
+    if f"# seed {seed}" not in lines:
+        return None
     sets = []
-    for line in listing.read_text().splitlines():
+    for line in lines:
         if not line or line.startswith("#"):
             continue
         name, _, description = line.partition("\t")
         folder = corpus / name
+        if not folder.is_dir():
+            return None
         images = sorted(p for p in folder.iterdir() if p.suffix.lower() in IMAGE_SUFFIXES)
+        if not images:
+            return None
         sets.append((name, description, images))
     return sets
 
 
 def ensure_corpus(corpus, generator, seed):
-    stamp = corpus / SETS_FILE
-    if stamp.is_file() and f"# seed {seed}" in stamp.read_text().splitlines():
-        return
+    """The corpus's sets, generating the corpus first when it is not there complete."""
+    sets = read_sets(corpus, seed)
+    if sets is not None:
+        return sets
     log(f"generating the corpus in {corpus} (seed {seed})")
     started = time.perf_counter()
     subprocess.run([str(generator), "--seed", str(seed), str(corpus)], check=True)
     log(f"corpus generated in {time.perf_counter() - started:.1f} s")
+    sets = read_sets(corpus, seed)
+    if sets is None:
+        sys.exit(f"bench: the corpus in {corpus} is incomplete after generating it")
+    return sets
 
 
 def uncompressed_length(path):
@@ -261,10 +275,10 @@ def main():
                 "cli": "brindlecast-cli"}
     if not os.access(TIME, os.X_OK):
         sys.exit(f"bench: {TIME} is missing (apt-get install time)")
-    if not arguments.no_build:
-        build(build_dir, programs.values())
+    # A program that failed to build is left out rather than timed as an older build.
+    failed = set() if arguments.no_build else build(build_dir, programs.values())
     tools = {key: build_dir / "bin" / name for key, name in programs.items()
-             if (build_dir / "bin" / name).is_file()}
+             if name not in failed and (build_dir / "bin" / name).is_file()}
     for needed in ("floor", "corpus"):
         if needed not in tools:
             sys.exit(f"bench: {programs[needed]} is not built in {build_dir}")
@@ -272,8 +286,7 @@ def main():
         log("brindlecast-cli is not built: timing the floor only")
 
     corpus = arguments.corpus.resolve()
-    ensure_corpus(corpus, tools["corpus"], arguments.seed)
-    sets = read_sets(corpus)
+    sets = ensure_corpus(corpus, tools["corpus"], arguments.seed)
     wanted = set(arguments.sets.split(",")) if arguments.sets else None
     if wanted:
         unknown = wanted - {name for name, _, _ in sets}
