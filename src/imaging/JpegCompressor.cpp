@@ -33,12 +33,13 @@ Result<std::vector<std::uint8_t>> JpegCompressor::writeCoefficients(
     return finished(trap_.run(step), "cannot write the baseline JPEG");
 }
 
-Result<std::vector<std::uint8_t>> JpegCompressor::writePixels(const RgbaImage& image, int quality)
+Result<std::vector<std::uint8_t>> JpegCompressor::writePixels(
+    const RgbaImage& image, int quality, bool grey)
 {
     const std::size_t stride = static_cast<std::size_t>(image.width) * 4;
     // libjpeg never writes through the rows it is given.
     auto* const pixels = const_cast<std::uint8_t*>(image.pixels.data());
-    auto step = [this, &image, quality, pixels, stride] {
+    auto step = [this, &image, quality, grey, pixels, stride] {
         jpeg_create_compress(&cinfo_);
         cinfo_.dest = destination_.manager();
         cinfo_.image_width = static_cast<JDIMENSION>(image.width);
@@ -46,6 +47,8 @@ Result<std::vector<std::uint8_t>> JpegCompressor::writePixels(const RgbaImage& i
         cinfo_.input_components = 4;
         cinfo_.in_color_space = JCS_EXT_RGBA;
         jpeg_set_defaults(&cinfo_);
+        if (grey)
+            jpeg_set_colorspace(&cinfo_, JCS_GRAYSCALE);
         jpeg_set_quality(&cinfo_, quality, TRUE);
         jpeg_start_compress(&cinfo_, TRUE);
         while (cinfo_.next_scanline < cinfo_.image_height) {

@@ -26,8 +26,9 @@ public:
     Result<std::vector<std::uint8_t>> writeCoefficients(
         jpeg_decompress_struct& source, jvirt_barray_ptr* coefficients);
 
-    // `image` encoded afresh at `quality` (1 to 100); its alpha is dropped.
-    Result<std::vector<std::uint8_t>> writePixels(const RgbaImage& image, int quality);
+    // `image` encoded afresh at `quality` (1 to 100), as one grey channel when `grey`; its
+    // alpha is dropped.
+    Result<std::vector<std::uint8_t>> writePixels(const RgbaImage& image, int quality, bool grey);
 
 private:
     Result<std::vector<std::uint8_t>> finished(bool written, const char* what);

@@ -43,7 +43,7 @@ Result<BaselineJpeg> reencodeAsBaseline(const JpegImage& image, int quality)
     if (!decoded)
         return ImagingError { decoded.error() };
     JpegCompressor compressor(image.name());
-    auto written = compressor.writePixels(decoded.value().image, quality);
+    auto written = compressor.writePixels(decoded.value().image, quality, image.header().grey());
     if (!written)
         return ImagingError { written.error() };
     return BaselineJpeg { std::move(written).value(), false, decoded.value().warning };

@@ -21,7 +21,8 @@ struct BaselineJpeg {
 
 // The same picture as a single-scan baseline JPEG, made in memory for players that cannot show
 // progressive files. The DCT coefficients are copied, so that no pixel changes; only when that
-// fails are the pixels decoded and encoded again at kBaselineFallbackQuality.
+// fails are the pixels decoded and encoded again at kBaselineFallbackQuality. Grey files stay
+// grey either way.
 Result<BaselineJpeg> convertToBaseline(const JpegImage& image);
 
 // The two ways convertToBaseline tries, one after the other.

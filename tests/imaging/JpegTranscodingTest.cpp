@@ -71,6 +71,7 @@ namespace
             EXPECT_FALSE(converted.header().progressive);
             EXPECT_EQ(converted.width(), original.width());
             EXPECT_EQ(converted.height(), original.height());
+            EXPECT_EQ(converted.header().channels, original.header().channels);
             // One more generation of loss at quality 90 (the checkerboard's chroma edges suffer
             // most), nothing like a wrong picture.
             EXPECT_LT(
