@@ -21,12 +21,29 @@ std::string TemporaryTemplate(const std::string& target)
     return folder + "." + name + ".XXXXXX";
 }
 
+// The process's file creation mask. Read from /proc where possible: the umask() round trip
+// briefly clears the mask for every thread of the process.
+mode_t CreationMask()
+{
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status) != nullptr)
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found)
+            return static_cast<mode_t>(mask);
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
 // mkstemp creates files readable by the owner only; a movie gets the usual permissions.
 mode_t NewFileMode()
 {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
+    return static_cast<mode_t>(0666 & ~CreationMask());
 }
 
 } // namespace

@@ -133,7 +133,7 @@ TEST(SaveMovie, ReplacesAnEarlierFileAndLeavesNothingElse)
 TEST(SaveMovie, NewMovieGetsTheUsualPermissions)
 {
     TempFolder folder;
-    const mode_t previous = umask(022);
+    const mode_t previous = umask(027);
     FObjCollection movie;
     const FSaveResult result = movie.SaveMovie(folder.Path("m.swf").c_str(), 0, 20, 20, 1);
     umask(previous);
@@ -141,7 +141,7 @@ TEST(SaveMovie, NewMovieGetsTheUsualPermissions)
     struct stat info {
     };
     ASSERT_EQ(stat(folder.Path("m.swf").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 TEST(SaveMovie, TwoProcessesSavingInOneFolderDoNotDisturbEachOther)
