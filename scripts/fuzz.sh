@@ -9,14 +9,14 @@ shift
 
 scripts/install-deps.sh build fuzz
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
 
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-    for fuzzer in build/fuzz/bin/*_fuzzer; do
-        names+=("$(basename "$fuzzer" _fuzzer)")
-    done
+    # Every target named in the fuzz list.
+    mapfile -t names < <(sed -n 's/^ *brindlecast_add_fuzzer( *\([a-z_0-9]*\).*/\1/p' tests/fuzz/CMakeLists.txt)
 fi
+# Build only what is fuzzed, so unrelated work in progress cannot stop a run.
+cmake --build --preset fuzz -j "$(nproc)" --target "${names[@]/%/_fuzzer}"
 
 status=0
 for name in "${names[@]}"; do
