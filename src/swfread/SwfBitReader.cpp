@@ -1,6 +1,6 @@
-#include "SwfBitReader.h"
+#include "swfread/SwfBitReader.h"
 
-#include "SwfFormatError.h"
+#include "swfread/SwfFormatError.h"
 
 #include <algorithm>
 #include <utility>
@@ -34,7 +34,7 @@ uint32_t SwfBitReader::readBits(uint32_t width)
         const uint32_t take = std::min(width, 8 - bitPosition_);
         const uint32_t shift = 8 - bitPosition_ - take;
         const uint32_t chunk = (uint32_t { bytes_[bytePosition_] } >> shift) & ((1u << take) - 1);
-        value = (take == 32 ? 0 : value << take) | chunk;
+        value = value << take | chunk;
         width -= take;
         bitPosition_ += take;
         if (bitPosition_ == 8) {
