@@ -1,0 +1,32 @@
+#include "cli/ProjectRun.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliHost.h"
+#include "conversion/ConversionModes.h"
+#include "conversion/ConversionValidation.h"
+#include "project/TBrindlecast.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace brindlecast
+{
+
+int ConvertAndReport(const TBrindlecast& project)
+{
+    const auto problem = ValidateConversion(project);
+    if (!problem.Passed()) {
+        PrintMessage(problem.message);
+        return kExitUsage;
+    }
+    CliHost host(CliHost::StampClock());
+    InstallCancelOnInterrupt();
+    const RunReport report = ConvertProject(project, host);
+    for (const auto& line : report.Lines())
+        std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    const auto& lines = report.Lines();
+    return std::any_of(lines.begin(), lines.end(), IsErrorLine) ? kExitErrorLines : kExitSuccess;
+}
+
+} // namespace brindlecast
