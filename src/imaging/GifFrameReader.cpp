@@ -77,6 +77,8 @@ struct GifFrameReader::State {
         if (file)
             return static_cast<int>(std::fread(buffer, 1, wanted, file.get()));
         const std::size_t count = std::min(wanted, bytes.size() - position);
+        if (count == 0)
+            return 0;
         std::memcpy(buffer, bytes.data() + position, count);
         position += count;
         return static_cast<int>(count);
