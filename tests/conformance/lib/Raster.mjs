@@ -1,3 +1,5 @@
+import { PNG } from "./deps.mjs";
+
 // An RGBA picture, row by row, 4 bytes a pixel.
 export class Raster {
   constructor(width, height, data = new Uint8Array(width * height * 4)) {
@@ -31,6 +33,12 @@ export class Raster {
       raster.data.set(rgba, p * 4);
     }
     return raster;
+  }
+
+  toPng() {
+    const png = new PNG({ width: this.width, height: this.height });
+    png.data = Buffer.from(this.data);
+    return PNG.sync.write(png);
   }
 
   pixel(x, y) {

@@ -30,6 +30,7 @@ export class RuffleBrowser {
   #context;
   #profileDir;
   #page;
+  #pageBroken = false;
   #watchdog;
   #movieCount = 0;
   log = [];
@@ -37,21 +38,20 @@ export class RuffleBrowser {
   openings = [];
   rendererInUse = null;
 
-  // renderer: "canvas" draws colour tables as straight alpha, "webgl" as premultiplied alpha.
-  // The whole browser is ended after timeLimitSeconds, whatever the caller is doing.
-  static async launch({ renderer = "canvas", timeLimitSeconds = 300, stepTimeoutSeconds = 30 } = {}) {
+  // The whole process ends after timeLimitSeconds, whatever the caller is doing.
+  static async launch({ timeLimitSeconds = 300, stepTimeoutSeconds = 30 } = {}) {
     const browser = new RuffleBrowser();
-    await browser.#start(renderer, timeLimitSeconds, stepTimeoutSeconds);
+    await browser.#start(timeLimitSeconds, stepTimeoutSeconds);
     return browser;
   }
 
-  async #start(renderer, timeLimitSeconds, stepTimeoutSeconds) {
+  async #start(timeLimitSeconds, stepTimeoutSeconds) {
     this.#watchdog = setTimeout(() => {
       process.stderr.write(`RuffleBrowser: time limit of ${timeLimitSeconds} s reached, stopping\n`);
       process.exit(1);
     }, timeLimitSeconds * 1000);
     this.#watchdog.unref();
-    this.#server = await new StaticServer(stagePage(ruffleConfig(renderer)), ruffleDir).start();
+    this.#server = await new StaticServer(stagePage(ruffleConfig()), ruffleDir).start();
     this.#profileDir = mkdtempSync(join(tmpdir(), "brindlecast-conformance-"));
     this.#context = await chromium.launchPersistentContext(this.#profileDir, {
       executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
@@ -66,23 +66,40 @@ export class RuffleBrowser {
     this.#context.on("page", (page) => {
       if (page !== this.#page) this.openings.push({ url: page.url(), target: "new page" });
     });
-    this.#page = await this.#context.newPage();
-    this.#page.on("console", (message) => this.#noteConsole(message));
-    this.#page.on("pageerror", (error) => this.log.push(`pageerror: ${error.message}`));
-    await this.#page.goto(`${this.#server.origin}/`);
+    await this.#openPage();
   }
 
-  // Loads movie bytes into a fresh Ruffle player; the previous one is removed first.
+  async #openPage() {
+    await this.#page?.close();
+    const page = await this.#context.newPage();
+    page.on("console", (message) => this.#noteConsole(message));
+    page.on("pageerror", (error) => this.log.push(`pageerror: ${firstLines(error.message)}`));
+    this.#page = page;
+    this.#pageBroken = false;
+    await page.goto(`${this.#server.origin}/`);
+  }
+
+  // Loads movie bytes into a fresh Ruffle player; the previous one is removed first. After a
+  // failure the page is replaced: a panic leaves Ruffle unusable for every later movie.
   async load(bytes) {
+    if (this.#pageBroken) await this.#openPage();
     this.log.length = 0;
     this.openings.length = 0;
     const name = `${++this.#movieCount}.swf`;
     const url = this.#server.offerMovie(name, bytes);
     try {
-      return await RuffleMovie.load(this, this.#page, url);
+      return await RuffleMovie.load(this.#page, url, this);
+    } catch (error) {
+      this.pageFailed();
+      throw error;
     } finally {
       this.#server.forgetMovie(name);
     }
+  }
+
+  // Called when playing a movie failed.
+  pageFailed() {
+    this.#pageBroken = true;
   }
 
   async close() {
@@ -99,8 +116,8 @@ export class RuffleBrowser {
     if (renderer) this.rendererInUse = renderer[1];
     const ruffle = /^%c(ERROR|WARN)%c\s*(\S*)%c\s*(.*?)(?: color: |$)/s.exec(text);
     let entry = null;
-    if (ruffle) entry = `${ruffle[1].toLowerCase()}: ${ruffle[3]} (${ruffle[2] || "ruffle"})`;
-    else if (["error", "warning"].includes(message.type())) entry = `${message.type()}: ${text}`;
+    if (ruffle) entry = `${ruffle[1].toLowerCase()}: ${firstLines(ruffle[3])} (${ruffle[2] || "ruffle"})`;
+    else if (["error", "warning"].includes(message.type())) entry = `${message.type()}: ${firstLines(text)}`;
     if (entry && !NOT_ABOUT_THE_MOVIE.test(entry)) this.log.push(entry);
   }
 
@@ -114,4 +131,9 @@ export class RuffleBrowser {
     this.openings.push({ url: request.url(), target });
     return route.fulfill({ status: 204 });
   }
+}
+
+// A panic's message is followed by a long stack: its first lines say enough.
+function firstLines(text) {
+  return text.split("\n").slice(0, 2).join(" ");
 }

@@ -1,8 +1,9 @@
 // One movie playing in Ruffle on the stage page, stepped one frame at a time on the page's
 // virtual clock. Frame N is the stage after N frames have run (1-based), so frames past the
 // movie's end show it looping, as a Flash player does.
-import { PNG } from "./deps.mjs";
 import { Raster } from "./Raster.mjs";
+
+const CLICK_SETTLE_MS = 200;
 
 // Runs in the page: replaces the previous player, loads the movie, waits for its header.
 async function loadInPage({ url, timeoutMs }) {
@@ -44,19 +45,39 @@ function stepInPage({ steps, width, height }) {
   return root.querySelector("canvas") ? null : "Ruffle has no canvas";
 }
 
+// Runs in the page: the pixels of Ruffle's canvas, base64-encoded RGBA. Read from a copy of the
+// canvas rather than by a screenshot, which waits for the animation frames the page holds back;
+// the copy is made for reading, so Ruffle's own canvas is left alone.
+function readStageInPage({ width, height }) {
+  const canvas = window.__player.shadowRoot.querySelector("canvas");
+  if (canvas.width !== width || canvas.height !== height) {
+    return { problem: `Ruffle's canvas is ${canvas.width} x ${canvas.height}, the stage ${width} x ${height}` };
+  }
+  const copy = document.createElement("canvas");
+  copy.width = width;
+  copy.height = height;
+  const context = copy.getContext("2d", { willReadFrequently: true });
+  context.drawImage(canvas, 0, 0);
+  const pixels = context.getImageData(0, 0, width, height).data;
+  let binary = "";
+  for (let i = 0; i < pixels.length; i += 0x8000) binary += String.fromCharCode(...pixels.subarray(i, i + 0x8000));
+  return btoa(binary);
+}
+
 export class RuffleMovie {
   #browser;
   #page;
   #framesRun = 0;
   metadata;
 
-  constructor(browser, page, metadata) {
-    this.#browser = browser;
+  constructor(page, metadata, browser) {
     this.#page = page;
     this.metadata = metadata;
+    this.#browser = browser;
   }
 
-  static async load(browser, page, url) {
+  // `browser` (a RuffleBrowser) holds the log and the openings and hears of failures.
+  static async load(page, url, browser) {
     let metadata;
     try {
       metadata = await page.evaluate(loadInPage, { url, timeoutMs: 30000 });
@@ -68,7 +89,7 @@ export class RuffleMovie {
       throw new Error(`the movie has an empty stage (${metadata.width} x ${metadata.height})`);
     }
     await page.setViewportSize({ width: Math.max(metadata.width, 16), height: Math.max(metadata.height, 16) });
-    return new RuffleMovie(browser, page, metadata);
+    return new RuffleMovie(page, metadata, browser);
   }
 
   // Ruffle's errors and warnings since this movie was loaded.
@@ -88,15 +109,11 @@ export class RuffleMovie {
     } catch (error) {
       problem = `Ruffle crashed: ${error.message.replace(/^page\.evaluate: /, "").split("\n")[0]}`;
     }
-    if (problem) throw new Error(`frame ${frame}: ${problem}${describeLog(this.#browser.log)}`);
+    if (problem) this.#fail(`frame ${frame}: ${problem}`);
     this.#framesRun = frame;
-    const png = await this.#page.screenshot({
-      clip: { x: 0, y: 0, width, height },
-      animations: "disabled",
-      caret: "initial",
-    });
-    const decoded = PNG.sync.read(png);
-    return new Raster(decoded.width, decoded.height, decoded.data);
+    const stage = await this.#page.evaluate(readStageInPage, { width, height });
+    if (typeof stage !== "string") this.#fail(`frame ${frame}: ${stage.problem}`);
+    return new Raster(width, height, Buffer.from(stage, "base64"));
   }
 
   // Presses and releases the mouse on stage pixel (x, y); returns every attempt to leave the
@@ -105,11 +122,15 @@ export class RuffleMovie {
     await this.#page.mouse.move(x + 0.5, y + 0.5);
     await this.#page.mouse.down();
     await this.#page.mouse.up();
-    // Ruffle handles the release on its next frame.
-    await this.#page.evaluate(stepInPage, { steps: 1, ...this.metadata });
-    this.#framesRun += 1;
+    // A navigation of the page reaches the request router a moment after the release.
+    await this.#page.waitForTimeout(CLICK_SETTLE_MS);
     const opened = await this.#page.evaluate(() => window.__opened);
     return [...opened, ...this.#browser.openings];
+  }
+
+  #fail(problem) {
+    this.#browser.pageFailed();
+    throw new Error(`${problem}${describeLog(this.#browser.log)}`);
   }
 }
 
