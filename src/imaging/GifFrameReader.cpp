@@ -137,6 +137,11 @@ Result<bool> GifFrameReader::State::advanceToDescriptor()
         case IMAGE_DESC_RECORD_TYPE:
             if (DGifGetImageDesc(gif) == GIF_ERROR)
                 return failFromLibrary("cannot read the descriptor of " + frameName());
+            // giflib also files every descriptor in a list of its own; dropping it at once keeps
+            // memory flat however many frames a file holds.
+            GifFreeSavedImages(gif);
+            gif->SavedImages = nullptr;
+            gif->ImageCount = 0;
             descriptorPending = true;
             return true;
         case EXTENSION_RECORD_TYPE:
