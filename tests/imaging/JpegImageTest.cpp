@@ -194,6 +194,20 @@ namespace
         }
     }
 
+    TEST(JpegImage, KeepsJunkBetweenHeaderSegmentsAsAWarning)
+    {
+        Bytes bytes = fixtures::makeJpeg({ 16, 16, JpegColor::Rgb, { 90, false }, 0 });
+        const std::size_t afterFirstSegment = 4 + std::size_t { bytes[4] } * 256 + bytes[5];
+        bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(afterFirstSegment), { 1, 2, 3 });
+
+        testing::internal::CaptureStderr();
+        const auto image = JpegImage::loadBytes(bytes);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        ASSERT_TRUE(image) << image.error();
+        EXPECT_EQ(image.value().header().warning,
+            "Corrupt JPEG data: 3 extraneous bytes before marker 0xdb");
+    }
+
     TEST(JpegImage, StopsAtAnAbsurdNumberOfScans)
     {
         const Bytes progressive = fixtures::makeJpeg({ 24, 24, JpegColor::Rgb, { 90, true }, 0 });
