@@ -17,7 +17,8 @@ Run "brindlecast-cli COMMAND --help" for the options of a command.
 
 Standard output of convert and make carries the report lines and nothing else: one line per
 movie written and per problem, each ending in a line feed. Progress (only on a terminal) and
-messages go to standard error. Ctrl+C stops a run before its next image.
+messages go to standard error. Ctrl+C stops a run before its next image. Stamps follow the
+user's locale (%x, %X); SOURCE_DATE_EPOCH, when set, fixes the time they show.
 
 Exit status: 0 when every movie was written without an error line, 1 when the run wrote error
 lines (or info or split failed on a file), 2 for a usage error or a refused project.
@@ -27,7 +28,8 @@ const std::string_view kConvertUsage = R"(Usage: brindlecast-cli convert PROJECT
 
 Converts the project's images with the project's own packing mode and options, as "Start
 Conversion" does in the program. The project file is never rewritten: a bare output name is
-completed (the program's folder, ".swf") for this run only.
+completed (the program's folder, ".swf") for this run only. The frame rate and the image delay
+are taken into the ranges of the program's option controls (1 to 100, 0 to 1000).
 
 Validation messages ("Please add Images." and the others) go to standard error, exit status 2.
 )";
