@@ -31,6 +31,7 @@ export class RuffleBrowser {
   #profileDir;
   #page;
   #pageBroken = false;
+  #openingOwnPage = false;
   #watchdog;
   #movieCount = 0;
   log = [];
@@ -48,7 +49,8 @@ export class RuffleBrowser {
   async #start(timeLimitSeconds, stepTimeoutSeconds) {
     this.#watchdog = setTimeout(() => {
       process.stderr.write(`RuffleBrowser: time limit of ${timeLimitSeconds} s reached, stopping\n`);
-      process.exit(1);
+      if (this.#profileDir) rmSync(this.#profileDir, { recursive: true, force: true });
+      process.exit(1); // Playwright ends the browser it started when the process exits
     }, timeLimitSeconds * 1000);
     this.#watchdog.unref();
     this.#server = await new StaticServer(stagePage(ruffleConfig()), ruffleDir).start();
@@ -64,14 +66,16 @@ export class RuffleBrowser {
     this.#context.setDefaultTimeout(stepTimeoutSeconds * 1000);
     await this.#context.route("**/*", (route) => this.#routeRequest(route));
     this.#context.on("page", (page) => {
-      if (page !== this.#page) this.openings.push({ url: page.url(), target: "new page" });
+      if (!this.#openingOwnPage) this.openings.push({ url: page.url(), target: "new page" });
     });
     await this.#openPage();
   }
 
   async #openPage() {
     await this.#page?.close();
+    this.#openingOwnPage = true;
     const page = await this.#context.newPage();
+    this.#openingOwnPage = false;
     page.on("console", (message) => this.#noteConsole(message));
     page.on("pageerror", (error) => this.log.push(`pageerror: ${firstLines(error.message)}`));
     this.#page = page;
