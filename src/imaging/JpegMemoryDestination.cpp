@@ -32,15 +32,16 @@ void JpegMemoryDestination::onInit(j_compress_ptr cinfo)
 {
     JpegMemoryDestination& destination = of(cinfo);
     destination.bytes_.clear();
-    destination.manager_.free_in_buffer = 0;
-    if (!destination.grow())
+    if (!destination.grow(0))
         ERREXIT(cinfo, JERR_OUT_OF_MEMORY);
 }
 
 boolean JpegMemoryDestination::onBufferFull(j_compress_ptr cinfo)
 {
-    // libjpeg calls this only when the whole buffer is used.
-    if (!of(cinfo).grow())
+    // The whole buffer is used; libjpeg's encoders keep next_output_byte and free_in_buffer in
+    // their own copies meanwhile, so the manager's values are stale here and must be ignored.
+    JpegMemoryDestination& destination = of(cinfo);
+    if (!destination.grow(destination.bytes_.size()))
         ERREXIT(cinfo, JERR_OUT_OF_MEMORY);
     return TRUE;
 }
@@ -51,10 +52,9 @@ void JpegMemoryDestination::onTerm(j_compress_ptr cinfo)
     destination.bytes_.resize(destination.bytes_.size() - destination.manager_.free_in_buffer);
 }
 
-bool JpegMemoryDestination::grow()
+bool JpegMemoryDestination::grow(std::size_t used)
 {
     // No exception may cross libjpeg's C frames, so a failed allocation becomes its error.
-    const std::size_t used = bytes_.size() - manager_.free_in_buffer;
     try {
         bytes_.resize(bytes_.empty() ? kFirstBufferSize : bytes_.size() * 2);
     } catch (const std::bad_alloc&) {

@@ -27,7 +27,8 @@ private:
     static void onInit(j_compress_ptr cinfo);
     static boolean onBufferFull(j_compress_ptr cinfo);
     static void onTerm(j_compress_ptr cinfo);
-    bool grow();
+    // Enlarges the buffer and points libjpeg past the `used` bytes already written.
+    bool grow(std::size_t used);
 
     jpeg_destination_mgr manager_ {}; // first member: libjpeg hands it back as cinfo->dest
     std::vector<std::uint8_t> bytes_;

@@ -22,6 +22,8 @@ namespace
     const Source kSources[] = {
         { "progressive colour, odd size", { 37, 23, JpegColor::Rgb, { 90, true }, 0 } },
         { "progressive colour, larger", { 300, 200, JpegColor::Rgb, { 85, true }, 1 } },
+        // Its baseline file outgrows the first output buffer several times.
+        { "progressive colour, large", { 1200, 900, JpegColor::Rgb, { 98, true }, 4 } },
         { "progressive grey", { 64, 48, JpegColor::Grey, { 90, true }, 2 } },
         { "progressive single pixel", { 1, 1, JpegColor::Rgb, { 90, true }, 0 } },
         { "baseline colour", { 20, 12, JpegColor::Rgb, { 70, false }, 3 } },
