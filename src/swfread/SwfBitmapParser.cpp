@@ -1,7 +1,7 @@
-#include "SwfBitReader.h"
-#include "SwfFormatError.h"
-#include "SwfInflate.h"
-#include "SwfTagParsers.h"
+#include "swfread/SwfBitReader.h"
+#include "swfread/SwfFormatError.h"
+#include "swfread/SwfInflate.h"
+#include "swfread/SwfTagParsers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "SwfBitReader.h"
-#include "SwfRecordReader.h"
-#include "SwfTagParsers.h"
+#include "swfread/SwfBitReader.h"
+#include "swfread/SwfRecordReader.h"
+#include "swfread/SwfTagParsers.h"
 
 namespace brindlecast::swfread
 {

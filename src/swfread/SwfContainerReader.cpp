@@ -1,8 +1,8 @@
-#include "SwfBitReader.h"
-#include "SwfFile.h"
-#include "SwfFormatError.h"
-#include "SwfInflate.h"
-#include "SwfRecordReader.h"
+#include "swfread/SwfBitReader.h"
+#include "swfread/SwfFile.h"
+#include "swfread/SwfFormatError.h"
+#include "swfread/SwfInflate.h"
+#include "swfread/SwfRecordReader.h"
 
 #include <cstdio>
 #include <new>

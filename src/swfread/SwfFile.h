@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SwfHeader.h"
-#include "SwfReadResult.h"
-#include "SwfTag.h"
+#include "swfread/SwfHeader.h"
+#include "swfread/SwfReadResult.h"
+#include "swfread/SwfTag.h"
 
 #include <cstdint>
 #include <span>

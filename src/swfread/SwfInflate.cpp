@@ -1,6 +1,6 @@
-#include "SwfInflate.h"
+#include "swfread/SwfInflate.h"
 
-#include "SwfFormatError.h"
+#include "swfread/SwfFormatError.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "SwfBitmaps.h"
-#include "SwfButton.h"
-#include "SwfControlTags.h"
-#include "SwfHeader.h"
-#include "SwfReadResult.h"
-#include "SwfShape.h"
-#include "SwfTag.h"
-#include "SwfTimeline.h"
+#include "swfread/SwfBitmaps.h"
+#include "swfread/SwfButton.h"
+#include "swfread/SwfControlTags.h"
+#include "swfread/SwfHeader.h"
+#include "swfread/SwfReadResult.h"
+#include "swfread/SwfShape.h"
+#include "swfread/SwfTag.h"
+#include "swfread/SwfTimeline.h"
 
 #include <cstdint>
 #include <filesystem>

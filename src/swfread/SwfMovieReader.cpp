@@ -1,7 +1,7 @@
-#include "SwfFile.h"
-#include "SwfFormatError.h"
-#include "SwfMovie.h"
-#include "SwfTagParsers.h"
+#include "swfread/SwfFile.h"
+#include "swfread/SwfFormatError.h"
+#include "swfread/SwfMovie.h"
+#include "swfread/SwfTagParsers.h"
 
 #include <fstream>
 #include <new>

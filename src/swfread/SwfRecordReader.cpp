@@ -1,4 +1,4 @@
-#include "SwfRecordReader.h"
+#include "swfread/SwfRecordReader.h"
 
 namespace brindlecast::swfread
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SwfBitReader.h"
-#include "SwfRecords.h"
+#include "swfread/SwfBitReader.h"
+#include "swfread/SwfRecords.h"
 
 namespace brindlecast::swfread
 {

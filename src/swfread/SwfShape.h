@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SwfRecords.h"
+#include "swfread/SwfRecords.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "SwfBitReader.h"
-#include "SwfFormatError.h"
-#include "SwfRecordReader.h"
-#include "SwfTagParsers.h"
+#include "swfread/SwfBitReader.h"
+#include "swfread/SwfFormatError.h"
+#include "swfread/SwfRecordReader.h"
+#include "swfread/SwfTagParsers.h"
 
 namespace brindlecast::swfread
 {

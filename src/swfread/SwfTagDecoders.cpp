@@ -1,7 +1,7 @@
-#include "SwfTagDecoders.h"
+#include "swfread/SwfTagDecoders.h"
 
-#include "SwfFormatError.h"
-#include "SwfTagParsers.h"
+#include "swfread/SwfFormatError.h"
+#include "swfread/SwfTagParsers.h"
 
 #include <algorithm>
 #include <new>

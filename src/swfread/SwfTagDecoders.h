@@ -1,11 +1,11 @@
 #pragma once
 
-#include "SwfBitmaps.h"
-#include "SwfButton.h"
-#include "SwfControlTags.h"
-#include "SwfReadResult.h"
-#include "SwfShape.h"
-#include "SwfTag.h"
+#include "swfread/SwfBitmaps.h"
+#include "swfread/SwfButton.h"
+#include "swfread/SwfControlTags.h"
+#include "swfread/SwfReadResult.h"
+#include "swfread/SwfShape.h"
+#include "swfread/SwfTag.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "SwfBitmaps.h"
-#include "SwfButton.h"
-#include "SwfControlTags.h"
-#include "SwfShape.h"
-#include "SwfTag.h"
+#include "swfread/SwfBitmaps.h"
+#include "swfread/SwfButton.h"
+#include "swfread/SwfControlTags.h"
+#include "swfread/SwfShape.h"
+#include "swfread/SwfTag.h"
 
 #include <initializer_list>
 #include <string>

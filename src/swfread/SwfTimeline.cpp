@@ -1,6 +1,6 @@
-#include "SwfTimeline.h"
+#include "swfread/SwfTimeline.h"
 
-#include "SwfFormatError.h"
+#include "swfread/SwfFormatError.h"
 
 #include <algorithm>
 

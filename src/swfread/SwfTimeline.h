@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SwfControlTags.h"
-#include "SwfDisplayObject.h"
+#include "swfread/SwfControlTags.h"
+#include "swfread/SwfDisplayObject.h"
 
 #include <cstddef>
 #include <cstdint>
