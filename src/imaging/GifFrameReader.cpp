@@ -15,6 +15,10 @@ namespace brindlecast::imaging
 namespace
 {
 
+    // Real files attach a handful of extension blocks to a frame; a cap keeps a hostile file of
+    // millions of tiny blocks from costing many times its size in memory.
+    constexpr int kMaxExtensionPiecesPerFrame = 65536;
+
     struct FileCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
@@ -61,6 +65,7 @@ struct GifFrameReader::State {
     bool descriptorPending = false;
     bool finished = false;
     std::vector<GifExtension> pendingExtensions;
+    int pendingPieces = 0; // extension records and sub-blocks in pendingExtensions
     int framesRead = 0;
 
     ~State()
@@ -163,7 +168,14 @@ Result<void> GifFrameReader::State::readExtension()
     GifByteType* block = nullptr;
     if (DGifGetExtension(gif, &extension.function, &block) == GIF_ERROR)
         return failFromLibrary("cannot read an extension block of " + frameName());
+    auto tooMany = [this] { return ++pendingPieces > kMaxExtensionPiecesPerFrame; };
+    const std::string tooManyText = "more than " + std::to_string(kMaxExtensionPiecesPerFrame)
+        + " extension blocks before " + frameName();
+    if (tooMany())
+        return fail(tooManyText);
     while (block != nullptr) {
+        if (tooMany())
+            return fail(tooManyText);
         extension.blocks.emplace_back(block + 1, block + 1 + block[0]);
         if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
             return failFromLibrary("cannot read an extension block of " + frameName());
@@ -297,6 +309,7 @@ Result<std::optional<GifFrame>> GifFrameReader::next()
     frame.localColorMap = toColorMap(descriptor.ColorMap);
     frame.extensions = std::move(state.pendingExtensions);
     state.pendingExtensions.clear();
+    state.pendingPieces = 0;
     for (const GifExtension& extension : frame.extensions)
         if (extension.function == kGifGraphicControlFunction)
             if (auto control = toGraphicControl(extension))

@@ -61,6 +61,30 @@ namespace
         }
     }
 
+    // Empty comment records (3 bytes each) placed after the header and global table.
+    std::vector<std::uint8_t> withEmptyComments(int count)
+    {
+        std::vector<std::uint8_t> bytes = fixtures::encodeGif(GifFixture::animation(2, 2, 1, 2));
+        const std::vector<std::uint8_t> comment = { 0x21, 0xFE, 0x00 };
+        std::vector<std::uint8_t> comments;
+        for (int i = 0; i < count; ++i)
+            comments.insert(comments.end(), comment.begin(), comment.end());
+        constexpr long kHeaderAndTwoColours = 13 + 2 * 3;
+        bytes.insert(bytes.begin() + kHeaderAndTwoColours, comments.begin(), comments.end());
+        return bytes;
+    }
+
+    TEST(GifHostileInput, ExtensionBlocksBeforeAFrameAreCapped)
+    {
+        auto most = GifImage::loadBytes(withEmptyComments(65536));
+        ASSERT_TRUE(most) << most.error();
+        EXPECT_EQ(most.value().frames[0].extensions.size(), 65536U);
+
+        auto tooMany = GifImage::loadBytes(withEmptyComments(65537), "blocks.gif");
+        ASSERT_FALSE(tooMany);
+        EXPECT_EQ(tooMany.error(), "blocks.gif: more than 65536 extension blocks before frame 1");
+    }
+
     TEST(GifHostileInput, MissingFileNamesThePath)
     {
         auto loaded = GifImage::load("/nonexistent/folder/walk.gif");
