@@ -36,6 +36,7 @@ TIME = "/usr/bin/time"
 @dataclass
 class Run:
     seconds: float
+    cpu_seconds: float
     peak_kb: int
     output_bytes: int
     movie_bytes: int
@@ -140,15 +141,17 @@ def run_once(command, outputs):
     with tempfile.TemporaryDirectory() as folder:
         peak_file = Path(folder) / "peak"
         started = time.perf_counter()
-        result = subprocess.run([TIME, "-f", "%M", "-o", str(peak_file)] + command,
+        result = subprocess.run([TIME, "-f", "%M %U %S", "-o", str(peak_file)] + command,
                                 capture_output=True, text=True, errors="replace")
         seconds = time.perf_counter() - started
-        peak_lines = peak_file.read_text().split() if peak_file.exists() else []
+        # The last line; a failing command gets a line of its own before it.
+        usage = peak_file.read_text().splitlines()[-1].split() if peak_file.exists() else []
     if result.returncode != 0:
         raise RuntimeError(f"{' '.join(command[:3])} ... exited with {result.returncode}:\n"
                            f"{result.stderr[-2000:]}")
     written = list(outputs())
-    return Run(seconds=seconds, peak_kb=int(peak_lines[-1]) if peak_lines else 0,
+    peak_kb, user, system = (int(usage[0]), float(usage[1]), float(usage[2])) if usage else (0, 0, 0)
+    return Run(seconds=seconds, cpu_seconds=user + system, peak_kb=peak_kb,
                output_bytes=sum(p.stat().st_size for p in written),
                movie_bytes=max((uncompressed_length(p) for p in written), default=0),
                stdout=result.stdout)
@@ -227,10 +230,10 @@ def benchmark_set(name, images, tools, scratch, runs, cli_args, with_modes):
 
 
 def table(rows):
-    floors = {row.set_name: row.median("seconds") for row in rows
-              if row.program == "floor" and row.runs}
+    floors = {row.set_name: row for row in rows if row.program == "floor" and row.runs}
     header = (f"{'set':<18} {'program':<11} {'pics':>5} {'median s':>9} {'ms/pic':>7} "
-              f"{'peak MB':>8} {'movie MB':>9} {'output bytes':>13} {'x floor':>8}")
+              f"{'cpu s':>7} {'peak MB':>8} {'movie MB':>9} {'output bytes':>13} "
+              f"{'x floor':>8} {'cpu x':>6}")
     lines = [header, "-" * len(header)]
     for row in rows:
         if not row.runs:
@@ -238,12 +241,16 @@ def table(rows):
             continue
         seconds = row.median("seconds")
         per_picture = 1000 * seconds / row.pictures if row.pictures else 0
-        ratio = seconds / floors[row.set_name] if floors.get(row.set_name) else float("nan")
+        cpu = row.median("cpu_seconds")
+        floor = floors.get(row.set_name)
+        ratio = seconds / floor.median("seconds") if floor else float("nan")
+        cpu_ratio = cpu / floor.median("cpu_seconds") if floor and floor.median(
+            "cpu_seconds") else float("nan")
         movie = f"{row.median('movie_bytes') / MB:.1f}" if row.program != "floor" else "-"
         output = f"{int(row.median('output_bytes'))}" if row.program != "floor" else "-"
         lines.append(f"{row.set_name:<18} {row.program:<11} {row.pictures:>5} {seconds:>9.3f} "
-                     f"{per_picture:>7.2f} {row.median('peak_kb') / 1024:>8.1f} {movie:>9} "
-                     f"{output:>13} {ratio:>8.2f}")
+                     f"{per_picture:>7.2f} {cpu:>7.2f} {row.median('peak_kb') / 1024:>8.1f} "
+                     f"{movie:>9} {output:>13} {ratio:>8.2f} {cpu_ratio:>6.2f}")
     return lines
 
 
@@ -302,8 +309,13 @@ def main():
             rows += benchmark_set(name, images, tools, Path(scratch), arguments.runs,
                                   arguments.cli_arg, name == arguments.modes_set)
 
-    print(f"median of {arguments.runs} runs; movie MB = uncompressed movie length from the "
-          f"header (largest file in mode 1); x floor = median time / floor's median time")
+    load = os.getloadavg()[0]
+    print(f"median of {arguments.runs} runs; cpu s = user + system; movie MB = uncompressed "
+          f"movie length from the header (largest file in mode 1); x floor = median wall time / "
+          f"the floor's, cpu x = the same for cpu time; load average {load:.1f} on "
+          f"{os.cpu_count()} cores")
+    if load > 0.5 * (os.cpu_count() or 1):
+        print("warning: the machine is busy, so wall times are inflated; cpu times hold better")
     print("\n".join(table(rows)))
     print("floor steps (median):")
     print("\n".join(floor_steps(rows)))
@@ -311,7 +323,8 @@ def main():
         arguments.json.write_text(json.dumps(
             [{"set": row.set_name, "program": row.program, "pictures": row.pictures,
               "error": row.error,
-              "runs": [{"seconds": run.seconds, "peak_kb": run.peak_kb,
+              "runs": [{"seconds": run.seconds, "cpu_seconds": run.cpu_seconds,
+                        "peak_kb": run.peak_kb,
                         "output_bytes": run.output_bytes, "movie_bytes": run.movie_bytes}
                        for run in row.runs]} for row in rows], indent=1))
     return 1 if any(row.error for row in rows) else 0
