@@ -272,6 +272,11 @@ const GifScreen& GifFrameReader::screen() const
     return state_->screen;
 }
 
+const std::string& GifFrameReader::name() const
+{
+    return state_->name;
+}
+
 int GifFrameReader::framesRead() const
 {
     return state_->framesRead;

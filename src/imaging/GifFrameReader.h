@@ -34,6 +34,8 @@ public:
     ~GifFrameReader();
 
     const GifScreen& screen() const;
+    // The file's path, or the name given for bytes, as error texts name it.
+    const std::string& name() const;
 
     // The next frame with its raster, or nothing after the last frame.
     Result<std::optional<GifFrame>> next();

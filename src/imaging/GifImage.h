@@ -2,6 +2,7 @@
 
 #include "imaging/GifFrame.h"
 #include "imaging/GifScreen.h"
+#include "imaging/ImageLimits.h"
 #include "imaging/Result.h"
 
 #include <cstdint>
@@ -12,6 +13,12 @@
 
 namespace brindlecast::imaging
 {
+
+// Holding every frame at once is refused past these totals, so that a small file of highly
+// compressed or countless frames cannot fill the memory; GifFrameReader still reads such files
+// frame by frame.
+inline constexpr int kMaxHeldGifFrames = 65536;
+inline constexpr std::int64_t kMaxHeldGifPixels = 4 * kMaxImagePixels;
 
 // A whole GIF file in memory: for the splitter's tiles, the preview and tests. Conversions
 // of long animations read frame by frame with GifFrameReader instead.

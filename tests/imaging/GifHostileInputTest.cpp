@@ -1,5 +1,7 @@
 #include "GifFixture.h"
+#include "GifFixtureWriter.h"
 #include "imaging/GifAnimationComposer.h"
+#include "imaging/GifFrameReader.h"
 #include "imaging/GifImage.h"
 #include "imaging/GifRendering.h"
 
@@ -83,6 +85,32 @@ namespace
         auto tooMany = GifImage::loadBytes(withEmptyComments(65537), "blocks.gif");
         ASSERT_FALSE(tooMany);
         EXPECT_EQ(tooMany.error(), "blocks.gif: more than 65536 extension blocks before frame 1");
+    }
+
+    TEST(GifHostileInput, CountlessFramesAreReadOneByOneButNotHeldWhole)
+    {
+        std::vector<std::uint8_t> bytes;
+        fixtures::GifFixtureWriter writer(bytes);
+        const std::vector<fixtures::FixtureRgb> table = { { 0, 0, 0 }, { 9, 9, 9 } };
+        ASSERT_EQ(writer.begin(1, 1, table), "");
+        const fixtures::GifFixtureImage empty;
+        for (int i = 0; i <= kMaxHeldGifFrames; ++i)
+            ASSERT_EQ(writer.addFrame(empty), "");
+        ASSERT_EQ(writer.close(), "");
+
+        auto whole = GifImage::loadBytes(bytes, "countless.gif");
+        ASSERT_FALSE(whole);
+        EXPECT_EQ(whole.error(), "countless.gif: more than 65536 frames");
+
+        auto reader = GifFrameReader::openBytes(bytes);
+        ASSERT_TRUE(reader) << reader.error();
+        while (true) {
+            auto frame = reader.value().next();
+            ASSERT_TRUE(frame) << frame.error();
+            if (!frame.value())
+                break;
+        }
+        EXPECT_EQ(reader.value().framesRead(), kMaxHeldGifFrames + 1);
     }
 
     TEST(GifHostileInput, MissingFileNamesThePath)
