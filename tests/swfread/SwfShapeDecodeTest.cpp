@@ -118,7 +118,7 @@ namespace
         return { kTagDefineShape, static_cast<uint32_t>(body.size()), false, 0, body };
     }
 
-    TEST(SwfShapeDecode, ReadsEachKindOfStraightEdge)
+    TEST(SwfShapeDecode, ReadsEachKindOfEdge)
     {
         // The edge's bytes, then zero bits for the end record where its padding is too short.
         const struct {
@@ -130,6 +130,7 @@ namespace
             { "DA C9 9C 00", edge(100, -50) },
             { "C0 40", edge(1, 0) },
             { "FC 7F FF 80", edge(65535, 0) },
+            { "88 4B F8 00", curve(1, 2, -1, -2) },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.records);
@@ -158,6 +159,21 @@ namespace
             EXPECT_EQ(shape.value().fillStyles.back().color.red, static_cast<uint8_t>(count - 1));
             EXPECT_EQ(shape.value().fillIndexBits, 9u);
         }
+    }
+
+    TEST(SwfShapeDecode, ReadsNewStylesInsideTheRecords)
+    {
+        // Code 22 starts without styles; its first record brings one fill, the second uses it.
+        const auto shape = decodeShape(tagWithBody(
+            kTagDefineShape2, hexBytes("01 00 00 00 00 00 40 01 00 FF 00 00 00 10 12 00")));
+        ASSERT_TRUE(shape) << shape.error();
+        SwfShapeRecord newStyles;
+        newStyles.kind = Kind::StyleChange;
+        newStyles.hasNewStyles = true;
+        newStyles.newFillStyles = { SwfFillStyle { .color = { 255, 0, 0 } } };
+        EXPECT_EQ(shape.value().code, kTagDefineShape2);
+        EXPECT_EQ(shape.value().records,
+            (std::vector { newStyles, selectStyles(1, 0, false, 0, 0), endRecord() }));
     }
 
     TEST(SwfShapeDecode, RejectsBrokenShapes)
