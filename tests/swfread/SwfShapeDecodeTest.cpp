@@ -19,6 +19,17 @@ namespace
         return record;
     }
 
+    SwfShapeRecord curve(int32_t controlX, int32_t controlY, int32_t anchorX, int32_t anchorY)
+    {
+        SwfShapeRecord record;
+        record.kind = Kind::CurvedEdge;
+        record.dx = controlX;
+        record.dy = controlY;
+        record.dx2 = anchorX;
+        record.dy2 = anchorY;
+        return record;
+    }
+
     SwfShapeRecord endRecord()
     {
         return {};
