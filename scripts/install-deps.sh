@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the named package groups need and the machine lacks.
-#   scripts/install-deps.sh [build] [fuzz] [conformance]   (default: build)
+#   scripts/install-deps.sh [build] [fuzz] [valgrind] [conformance]   (default: build)
 set -euo pipefail
 
 declare -A groups=(
     [build]="build-essential cmake ninja-build pkg-config zlib1g-dev libgif-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev"
     [fuzz]="clang libclang-rt-14-dev"
+    [valgrind]="valgrind"
     [conformance]="chromium nodejs"
 )
 
