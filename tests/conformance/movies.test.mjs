@@ -50,6 +50,7 @@ const ALL_IN_ONE = [
       }),
     },
     options: { frameRate: 25, delay: 1, background: "#E0C010", link: "" },
+    transparentPixels: true,
   },
   {
     name: "baseline, progressive and greyscale JPEGs beside a small GIF, link to a named window",
@@ -134,6 +135,9 @@ describe("one movie of all pictures", () => {
       const movie = await browser.load(readFileSync(join(dir, "movie.swf")));
 
       const shown = sources.flatMap((source) => source.pictures.map((picture) => ({ source, picture })));
+      if (c.transparentPixels) {
+        assert.ok(shown.every(({ picture }) => picture.data.some((v, i) => i % 4 === 3 && v === 0)), "every frame has transparent pixels");
+      }
       const width = Math.max(...sources.map((s) => s.width));
       const height = Math.max(...sources.map((s) => s.height));
       assert.deepEqual(stageFacts(movie.metadata), { width, height, frameRate: options.frameRate, numFrames: shown.length * options.delay });

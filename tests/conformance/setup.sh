@@ -11,6 +11,8 @@ for tool in node npm; do
     command -v "$tool" >/dev/null ||
         { echo "setup.sh: $tool not found (scripts/install-deps.sh conformance)" >&2; exit 1; }
 done
+node -e 'process.exit(Number(process.versions.node.split(".")[0]) >= 20 ? 0 : 1)' ||
+    { echo "setup.sh: node $(node --version) is too old, the suite needs Node.js 20 or later" >&2; exit 1; }
 [ -x "$chromium" ] ||
     { echo "setup.sh: $chromium not found (scripts/install-deps.sh conformance, or set CHROMIUM)" >&2; exit 1; }
 
