@@ -130,3 +130,20 @@ TEST_F(MakeCommand, LibraryModeExportsByFileName)
     const auto tags = tagSummary(readMovie(folder.file("lib.swf")));
     EXPECT_EQ(tags.at(tags.size() - 3), "export 2:photo 4:anim_F1 6:anim_F2 8:anim_F3");
 }
+
+TEST_F(MakeCommand, MovieIsTheSameWhateverTheCurrentFolder)
+{
+    std::filesystem::create_directory(folder.path() / "one");
+    std::filesystem::create_directory(folder.path() / "two");
+    const auto progressive
+        = brindlecast::fixtures::makeJpeg(JpegFixture { 24, 24, {}, { 90, true } });
+    const std::string jpeg = folder.writeJpeg("p.jpg", progressive);
+    for (const char* cwd : { "one", "two" }) {
+        const std::string movie = folder.file(std::string(cwd) + ".swf");
+        const CliRun run
+            = runCli({ "make", "-o", movie, folder.file("anim.gif"), jpeg }, folder.path() / cwd);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(std::filesystem::is_empty(folder.path() / cwd)) << "nothing is left in " << cwd;
+    }
+    EXPECT_EQ(readFile(folder.file("one.swf")), readFile(folder.file("two.swf")));
+}
