@@ -33,6 +33,18 @@ namespace
         return ColorMap(GifMakeMapObject(static_cast<int>(stored), entries.data()));
     }
 
+    // giflib writes each index in as many bits as the frame's table needs and drops the
+    // higher ones, so a table too short for the raster is padded with black: the indices stay
+    // exactly as they were, and viewers show such indices black anyway.
+    GifColorMap coveringRaster(GifColorMap colors, const std::vector<std::uint8_t>& raster)
+    {
+        const std::size_t largest
+            = raster.empty() ? 0 : *std::max_element(raster.begin(), raster.end());
+        if (colors.size() <= largest)
+            colors.resize(largest + 1);
+        return colors;
+    }
+
     int writeToStream(GifFileType* gif, const GifByteType* data, int length)
     {
         auto* stream = static_cast<std::FILE*>(gif->UserData);
@@ -101,14 +113,20 @@ namespace
     {
         GifFileType* gif = encoder.gif;
         EGifSetGifVersion(gif, !frame.extensions.empty());
-        const ColorMap global = toLibraryMap(screen.globalColorMap);
+        // The frame's indices refer to its own table, else the global one; a frame without
+        // either gets a black table of its own, as giflib writes no frame without one.
+        const bool usesGlobal = frame.localColorMap.empty() && !screen.globalColorMap.empty();
+        const ColorMap global
+            = toLibraryMap(usesGlobal ? coveringRaster(screen.globalColorMap, frame.raster)
+                                      : screen.globalColorMap);
+        const ColorMap local = toLibraryMap(
+            usesGlobal ? GifColorMap {} : coveringRaster(frame.localColorMap, frame.raster));
         if (EGifPutScreenDesc(gif, screen.width, screen.height,
                 std::clamp(screen.colorResolution, 1, 8), screen.backgroundIndex, global.get())
             == GIF_ERROR)
             return encoder.failure("the screen descriptor");
         if (auto extensions = encoder.putExtensions(frame.extensions); !extensions)
             return extensions;
-        const ColorMap local = toLibraryMap(frame.localColorMap);
         if (EGifPutImageDesc(
                 gif, frame.left, frame.top, frame.width, frame.height, false, local.get())
             == GIF_ERROR)

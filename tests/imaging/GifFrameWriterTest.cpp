@@ -92,6 +92,40 @@ namespace
         }
     }
 
+    // giflib would cut such indices down to the table's width; the writer pads the table with
+    // black instead, so that the raster survives exactly.
+    TEST(GifFrameWriter, IndicesPastTheTableSurviveAndSeeBlack)
+    {
+        GifFixture shortTable = GifFixture::animation(16, 2, 1, 0);
+        shortTable.frames[0].localColors = 256;
+        shortTable.frames[0].shrinkLocalTableTo = 4;
+        GifFixture noTable = shortTable;
+        noTable.frames[0].shrinkLocalTableTo = 0;
+
+        for (const auto& [name, fixture] :
+            { std::pair { "short_local_table", shortTable }, std::pair { "no_table", noTable } }) {
+            SCOPED_TRACE(name);
+            TestFolder folder;
+            fixtures::writeGif(folder / "odd.gif", fixture);
+            auto source = GifImage::load(folder / "odd.gif");
+            ASSERT_TRUE(source) << source.error();
+            auto saved = saveGifFrame(folder / "odd.gif", 0, folder / "odd_F1.gif");
+            ASSERT_TRUE(saved && saved.value()) << (saved ? "" : saved.error());
+            auto split = GifImage::load(folder / "odd_F1.gif");
+            ASSERT_TRUE(split) << split.error();
+
+            const GifFrame& want = source.value().frames[0];
+            const GifFrame& got = split.value().frames[0];
+            EXPECT_EQ(got.raster, want.raster);
+            const std::uint8_t largest = *std::max_element(want.raster.begin(), want.raster.end());
+            ASSERT_GT(got.localColorMap.size(), largest);
+            for (std::size_t i = 0; i < got.localColorMap.size(); ++i)
+                EXPECT_EQ(got.localColorMap[i],
+                    i < want.localColorMap.size() ? want.localColorMap[i] : GifColor {})
+                    << i;
+        }
+    }
+
     TEST(GifFrameWriter, IndexPastTheLastFrameWritesNothing)
     {
         TestFolder folder;
