@@ -13,7 +13,8 @@ namespace brindlecast::imaging
 // `screen`, and the frame with its position, its own colour table and its extension blocks.
 // The file is written to a temporary file in the target's folder and renamed over the
 // target when complete, so a failed write leaves an earlier file of that name untouched.
-// An interlaced frame is written in row order.
+// An interlaced frame is written in row order. The raster is written exactly: a colour table
+// too short for its indices (or a missing one) is padded with black entries.
 Result<void> writeGifFrame(
     const GifScreen& screen, const GifFrame& frame, const std::filesystem::path& target);
 
