@@ -8,6 +8,7 @@
 #include "swfread/SwfTagDecoders.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace brindlecast;
 using fixtures::GifFixture;
@@ -279,6 +280,23 @@ TEST_F(AllInOne, MovieThatCannotBeWrittenGivesError400)
             << c.name;
         EXPECT_FALSE(std::filesystem::is_regular_file(c.output)) << c.name;
     }
+}
+
+TEST_F(AllInOne, ReadOnlyOutputFolderGivesError400AndKeepsTheEarlierMovie)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not apply to root";
+    const auto readOnly = folder.path() / "ro";
+    std::filesystem::create_directory(readOnly);
+    project.Output = (readOnly / "m.swf").string();
+    fixtures::writeFixtureBytes(project.Output, { 'o', 'l', 'd' });
+    std::filesystem::permissions(
+        readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    project.Images = { smallGif("a.gif") };
+    EXPECT_EQ(run(),
+        (std::vector<std::string> { "D - ERROR:400 Could Not Write Movie." + project.Output }));
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_all);
+    EXPECT_EQ(std::filesystem::file_size(project.Output), 3u);
 }
 
 TEST_F(AllInOne, BareOutputNameGoesToTheProgramFolderAndIsHandedBack)
