@@ -1,8 +1,8 @@
 #include "project/ProjectFileWriter.h"
 
+#include "fileio/ReplacingFile.h"
 #include "project/ProjectFormat.h"
 #include "project/ProjectText.h"
-#include "project/SafeFileWriter.h"
 
 namespace
 {
@@ -54,7 +54,8 @@ std::string ProjectFileText(const TBrindlecast& record)
 FileWriteResult SaveProjectFile(
     const std::string& path, const TBrindlecast& current, TBrindlecast& saved)
 {
-    FileWriteResult result = WriteFileReplacing(path, ProjectFileText(current));
+    FileWriteResult result { brindlecast::fileio::writeFileReplacing(
+        path, ProjectFileText(current)) };
     if (result)
         saved.AssignFrom(current);
     return result;

@@ -1,8 +1,8 @@
 #include "sdk/FObjCollection.h"
 
+#include "fileio/ReplacingFile.h"
 #include "sdk/FDT.h"
 #include "sdk/FDeflateSink.h"
-#include "sdk/FReplacingFile.h"
 #include "sdk/FSWFStream.h"
 
 #include <algorithm>
@@ -20,6 +20,20 @@ U32 FrameRectBits(S32 widthTwips, S32 heightTwips)
 {
     return std::max<U32>(16, FSWFStream::SignedBits(0, widthTwips, 0, heightTwips));
 }
+
+// The movie's bytes on their way to a file that replaces the target only when complete.
+class FReplacingFileSink : public FByteSink
+{
+public:
+    explicit FReplacingFileSink(brindlecast::fileio::ReplacingFile& file_)
+        : file(file_)
+    {
+    }
+    bool Write(const U8* data, std::size_t length) override { return file.write(data, length); }
+
+private:
+    brindlecast::fileio::ReplacingFile& file;
+};
 
 } // namespace
 
@@ -42,9 +56,10 @@ void FObjCollection::Add(FObj* object)
 FSaveResult FObjCollection::SaveMovie(
     const char* fileName, U8 compressed, S32 widthTwips, S32 heightTwips, S32 frameRate)
 {
-    FReplacingFile file(fileName);
-    if (!file.Open())
-        return FSaveResult::Failed(file.Error());
+    brindlecast::fileio::ReplacingFile file(fileName);
+    if (!file.open())
+        return FSaveResult::Failed(file.error());
+    FReplacingFileSink sink(file);
 
     FSWFStream stream;
     WriteBody(stream, widthTwips, heightTwips, frameRate);
@@ -52,15 +67,15 @@ FSaveResult FObjCollection::SaveMovie(
     bool written = false;
     if (compressed == 1) {
         stream.FirstByte()[0] = 'C';
-        FDeflateSink deflater(file, kUncompressedPrefix);
+        FDeflateSink deflater(sink, kUncompressedPrefix);
         written = stream.WriteOut(deflater) && deflater.Finish();
     } else {
-        written = stream.WriteOut(file);
+        written = stream.WriteOut(sink);
     }
-    if (written && file.Commit())
+    if (written && file.commit())
         return FSaveResult::Written();
-    if (!file.Error().empty())
-        return FSaveResult::Failed(file.Error());
+    if (!file.error().empty())
+        return FSaveResult::Failed(file.error());
     return FSaveResult::Failed(std::string("Could not compress ") + fileName);
 }
 
