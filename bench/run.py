@@ -229,6 +229,11 @@ def benchmark_set(name, images, tools, scratch, runs, cli_args, with_modes):
     return rows
 
 
+def ratio_text(value, floor):
+    # GNU time counts cpu time in hundredths: a tiny set's floor may show none at all.
+    return f"{value / floor:.2f}" if floor > 0 else "-"
+
+
 def table(rows):
     floors = {row.set_name: row for row in rows if row.program == "floor" and row.runs}
     header = (f"{'set':<18} {'program':<11} {'pics':>5} {'median s':>9} {'ms/pic':>7} "
@@ -243,14 +248,13 @@ def table(rows):
         per_picture = 1000 * seconds / row.pictures if row.pictures else 0
         cpu = row.median("cpu_seconds")
         floor = floors.get(row.set_name)
-        ratio = seconds / floor.median("seconds") if floor else float("nan")
-        cpu_ratio = cpu / floor.median("cpu_seconds") if floor and floor.median(
-            "cpu_seconds") else float("nan")
+        ratio = ratio_text(seconds, floor.median("seconds") if floor else 0)
+        cpu_ratio = ratio_text(cpu, floor.median("cpu_seconds") if floor else 0)
         movie = f"{row.median('movie_bytes') / MB:.1f}" if row.program != "floor" else "-"
         output = f"{int(row.median('output_bytes'))}" if row.program != "floor" else "-"
         lines.append(f"{row.set_name:<18} {row.program:<11} {row.pictures:>5} {seconds:>9.3f} "
                      f"{per_picture:>7.2f} {cpu:>7.2f} {row.median('peak_kb') / 1024:>8.1f} "
-                     f"{movie:>9} {output:>13} {ratio:>8.2f} {cpu_ratio:>6.2f}")
+                     f"{movie:>9} {output:>13} {ratio:>8} {cpu_ratio:>6}")
     return lines
 
 
