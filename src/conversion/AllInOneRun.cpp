@@ -2,13 +2,12 @@
 #include "conversion/GifFrameBitmap.h"
 #include "conversion/GifFrameBuilder.h"
 #include "conversion/GifFrameVisitor.h"
-#include "conversion/ImagePaths.h"
 #include "conversion/JpegImageBuilder.h"
 #include "conversion/LinkButtonBuilder.h"
 #include "conversion/MovieAssembly.h"
+#include "conversion/PackingRun.h"
 #include "conversion/PictureSize.h"
 #include "conversion/Placement.h"
-#include "conversion/RunProgress.h"
 #include "project/TBrindlecast.h"
 #include "sdk/FCTPlaceObject2.h"
 #include "sdk/FColor.h"
@@ -31,30 +30,24 @@ namespace
 
     // One run of "All Gifs in 1 SWF". Each image's tags join the movie only once the whole
     // image has been read, so a file that fails half-way adds nothing.
-    class AllInOneRun
+    class AllInOneRun : public PackingRun
     {
     public:
         AllInOneRun(const TBrindlecast& runProject, ConversionHost& runHost)
-            : project(runProject)
-            , host(runHost)
-            , report(runHost)
+            : PackingRun(runProject, runHost)
         {
         }
 
         RunReport Run()
         {
-            const auto& images = project.Images;
-            RunProgress progress(host, static_cast<int>(images.size()), "Automation on progress.");
+            RunProgress progress(
+                host, static_cast<int>(project.Images.size()), "Automation on progress.");
             MeasureMovie();
             movie.Add(new FCTSetBackgroundColor(NewBackgroundColor(project.BackgroundColor)));
-            for (std::size_t i = 0; i < images.size() && !host.CancelRequested(); ++i) {
-                progress.BeforeImage(static_cast<int>(i));
-                AddImage(images[i]);
-            }
-            if (host.CancelRequested()) {
+            if (ConvertImages(progress)) {
                 report.Cancelled(kCancelledAllInOne, RunReport::Stamp::Date);
             } else {
-                progress.BarOnly(static_cast<int>(images.size()));
+                progress.BarOnly(static_cast<int>(project.Images.size()));
                 SaveMovie();
             }
             progress.Finish();
@@ -62,8 +55,14 @@ namespace
         }
 
     private:
-        // The largest picture gives the movie's size; files that cannot be read are reported
-        // by the second pass.
+        struct ImageTags {
+            TagList tags;
+            S32 shapeId;
+            bool linkMade;
+        };
+
+        // The largest picture gives the movie's size, read from the headers alone; files
+        // that cannot be read are reported by the conversion itself.
         void MeasureMovie()
         {
             for (const auto& path : project.Images) {
@@ -74,22 +73,7 @@ namespace
             }
         }
 
-        void AddImage(const std::string& path)
-        {
-            switch (ImageKindOf(path)) {
-            case ImageKind::Gif:
-                AddGif(path);
-                break;
-            case ImageKind::Jpeg:
-                AddJpeg(path);
-                break;
-            case ImageKind::Unsupported:
-                report.UnsupportedImageType(path);
-                break;
-            }
-        }
-
-        void AddGif(const std::string& path)
+        void AddGif(const std::string& path) override
         {
             ImageTags image { {}, previousId, linkMade };
             const auto read = VisitGifFrames(path, [&](const GifFrameVisit& visit) {
@@ -106,7 +90,7 @@ namespace
             Commit(std::move(image));
         }
 
-        void AddJpeg(const std::string& path)
+        void AddJpeg(const std::string& path) override
         {
             auto picture = LoadJpegPicture(path);
             if (!picture)
@@ -117,12 +101,6 @@ namespace
             EndPicture(image);
             Commit(std::move(image));
         }
-
-        struct ImageTags {
-            TagList tags;
-            S32 shapeId;
-            bool linkMade;
-        };
 
         // The link button comes once, after the first picture; then the picture's frames.
         void EndPicture(ImageTags& image)
@@ -142,24 +120,13 @@ namespace
             linkMade = image.linkMade;
         }
 
-        void ImageFailed(const std::string& path, const std::string& detail)
-        {
-            report.ImageNotLoaded(path);
-            host.ExplainFailure(detail);
-        }
-
         void SaveMovie()
         {
-            const std::string path = ResolveOutputPath(project.Output, host.ProgramFolder());
-            if (path != project.Output)
-                host.OutputPathChanged(path);
+            const std::string path = ResolveOutput();
             const bool problemsBefore = !report.Empty();
             const auto saved = movie.Save(path, movieWidth, movieHeight, project.FrameRate);
-            if (!saved) {
-                report.MovieNotWritten(path);
-                host.ExplainFailure(saved.Error());
-                return;
-            }
+            if (!saved)
+                return MovieFailed(path, saved.Error());
             if (problemsBefore)
                 report.MovieCreatedWithErrors(path);
             else
@@ -168,9 +135,6 @@ namespace
                 report.TooManyFrames();
         }
 
-        const TBrindlecast& project;
-        ConversionHost& host;
-        RunReport report;
         MovieAssembly movie;
         S32 movieWidth = 0; // twips
         S32 movieHeight = 0;

@@ -5,8 +5,8 @@
 #include "conversion/ImagePaths.h"
 #include "conversion/JpegImageBuilder.h"
 #include "conversion/MovieAssembly.h"
+#include "conversion/PackingRun.h"
 #include "conversion/Placement.h"
-#include "conversion/RunProgress.h"
 #include "project/TBrindlecast.h"
 #include "sdk/FCTPlaceObject2.h"
 #include "sdk/FColor.h"
@@ -23,47 +23,25 @@ namespace
     // One run of "1 SWF For each Gif". Each movie is written as soon as its picture has been
     // read, so memory holds one picture at a time; a GIF that fails half-way keeps the movies
     // of its earlier frames and gets its ERROR:500 line.
-    class EachImageRun
+    class EachImageRun : public PackingRun
     {
     public:
         EachImageRun(const TBrindlecast& runProject, ConversionHost& runHost)
-            : project(runProject)
-            , host(runHost)
-            , report(runHost)
+            : PackingRun(runProject, runHost)
         {
         }
 
         RunReport Run()
         {
-            const auto& images = project.Images;
-            RunProgress progress(host, static_cast<int>(images.size()));
-            for (std::size_t i = 0; i < images.size() && !host.CancelRequested(); ++i) {
-                progress.BeforeImage(static_cast<int>(i));
-                ConvertImage(images[i]);
-            }
-            if (host.CancelRequested())
+            RunProgress progress(host, static_cast<int>(project.Images.size()));
+            if (ConvertImages(progress))
                 report.Cancelled(kCancelledEachImage, RunReport::Stamp::Date);
             progress.Finish();
             return report;
         }
 
     private:
-        void ConvertImage(const std::string& path)
-        {
-            switch (ImageKindOf(path)) {
-            case ImageKind::Gif:
-                ConvertGif(path);
-                break;
-            case ImageKind::Jpeg:
-                ConvertJpeg(path);
-                break;
-            case ImageKind::Unsupported:
-                report.UnsupportedImageType(path);
-                break;
-            }
-        }
-
-        void ConvertGif(const std::string& path)
+        void AddGif(const std::string& path) override
         {
             const auto read = VisitGifFrames(path, [&](const GifFrameVisit& visit) {
                 MovieAssembly movie;
@@ -75,7 +53,7 @@ namespace
                     tags.Add(NewPlacement(static_cast<U16>(shapeId), kPictureDepth));
                     movie.Append(std::move(tags));
                 }
-                // The GIF's frame count is known to be 1 or more than 1 by now.
+                // Whether the GIF has one frame or more is known by now.
                 const int frameCount = visit.onlyFrame ? 1 : 2;
                 Save(movie, EachImageMovieName(path, visit.number, frameCount), visit.screen.width,
                     visit.screen.height);
@@ -84,7 +62,7 @@ namespace
                 ImageFailed(path, read.error());
         }
 
-        void ConvertJpeg(const std::string& path)
+        void AddJpeg(const std::string& path) override
         {
             auto picture = LoadJpegPicture(path);
             if (!picture)
@@ -108,23 +86,11 @@ namespace
         {
             movie.Add(new FCTShowFrame());
             const auto saved = movie.Save(moviePath, 20 * width, 20 * height, kFrameRate);
-            if (saved) {
+            if (saved)
                 report.MovieCreated(moviePath, RunReport::Stamp::DateAndTime);
-            } else {
-                report.MovieNotWritten(moviePath);
-                host.ExplainFailure(saved.Error());
-            }
+            else
+                MovieFailed(moviePath, saved.Error());
         }
-
-        void ImageFailed(const std::string& path, const std::string& detail)
-        {
-            report.ImageNotLoaded(path);
-            host.ExplainFailure(detail);
-        }
-
-        const TBrindlecast& project;
-        ConversionHost& host;
-        RunReport report;
     };
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "conversion/ImagePaths.h"
 #include "conversion/JpegImageBuilder.h"
 #include "conversion/MovieAssembly.h"
-#include "conversion/RunProgress.h"
+#include "conversion/PackingRun.h"
 #include "project/TBrindlecast.h"
 #include "sdk/FCTExportAssets.h"
 #include "sdk/FColor.h"
@@ -26,27 +26,19 @@ namespace
 
     // One run of "SWF Image Library". Like the one-movie mode, an image's tags and exports
     // join the movie only once the whole image has been read.
-    class ImageLibraryRun
+    class ImageLibraryRun : public PackingRun
     {
     public:
         ImageLibraryRun(const TBrindlecast& runProject, ConversionHost& runHost)
-            : project(runProject)
-            , host(runHost)
-            , report(runHost)
-            , exports(std::make_unique<FCTExportAssets>())
+            : PackingRun(runProject, runHost)
         {
         }
 
         RunReport Run()
         {
             movie.Add(new FCTSetBackgroundColor(new FColorZell(255, 255, 255)));
-            const auto& images = project.Images;
-            RunProgress progress(host, static_cast<int>(images.size()));
-            for (std::size_t i = 0; i < images.size() && !host.CancelRequested(); ++i) {
-                progress.BeforeImage(static_cast<int>(i));
-                AddImage(images[i]);
-            }
-            if (host.CancelRequested())
+            RunProgress progress(host, static_cast<int>(project.Images.size()));
+            if (ConvertImages(progress))
                 report.Cancelled(kCancelledLibrary, RunReport::Stamp::DateAndTime);
             else
                 SaveMovie();
@@ -66,22 +58,7 @@ namespace
             std::vector<Export> exported;
         };
 
-        void AddImage(const std::string& path)
-        {
-            switch (ImageKindOf(path)) {
-            case ImageKind::Gif:
-                AddGif(path);
-                break;
-            case ImageKind::Jpeg:
-                AddJpeg(path);
-                break;
-            case ImageKind::Unsupported:
-                report.UnsupportedImageType(path);
-                break;
-            }
-        }
-
-        void AddGif(const std::string& path)
+        void AddGif(const std::string& path) override
         {
             ImageTags image { {}, previousId, {} };
             bool severalFrames = false;
@@ -99,7 +76,7 @@ namespace
             Commit(std::move(image));
         }
 
-        void AddJpeg(const std::string& path)
+        void AddJpeg(const std::string& path) override
         {
             auto picture = LoadJpegPicture(path);
             if (!picture)
@@ -120,33 +97,20 @@ namespace
             }
         }
 
-        void ImageFailed(const std::string& path, const std::string& detail)
-        {
-            report.ImageNotLoaded(path);
-            host.ExplainFailure(detail);
-        }
-
         void SaveMovie()
         {
-            const std::string path = ResolveOutputPath(project.Output, host.ProgramFolder());
-            if (path != project.Output)
-                host.OutputPathChanged(path);
+            const std::string path = ResolveOutput();
             movie.Add(exports.release());
             movie.Add(new FCTShowFrame());
             const auto saved = movie.Save(path, kStageTwips, kStageTwips, kFrameRate);
-            if (saved) {
+            if (saved)
                 report.MovieCreated(path, RunReport::Stamp::DateAndTime);
-            } else {
-                report.MovieNotWritten(path);
-                host.ExplainFailure(saved.Error());
-            }
+            else
+                MovieFailed(path, saved.Error());
         }
 
-        const TBrindlecast& project;
-        ConversionHost& host;
-        RunReport report;
         MovieAssembly movie;
-        std::unique_ptr<FCTExportAssets> exports; // until the movie takes it
+        std::unique_ptr<FCTExportAssets> exports = std::make_unique<FCTExportAssets>();
         S32 previousId = 0;
     };
 
