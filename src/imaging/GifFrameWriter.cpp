@@ -1,12 +1,13 @@
 #include "imaging/GifFrameWriter.h"
 
+#include "fileio/ReplacingFile.h"
 #include "imaging/GifFrameReader.h"
-#include "imaging/ReplacingFile.h"
 
 #include <algorithm>
 #include <gif_lib.h>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace brindlecast::imaging
 {
@@ -45,10 +46,10 @@ namespace
         return colors;
     }
 
-    int writeToStream(GifFileType* gif, const GifByteType* data, int length)
+    int writeToFile(GifFileType* gif, const GifByteType* data, int length)
     {
-        auto* stream = static_cast<std::FILE*>(gif->UserData);
-        return static_cast<int>(std::fwrite(data, 1, static_cast<std::size_t>(length), stream));
+        auto* file = static_cast<fileio::ReplacingFile*>(gif->UserData);
+        return file->write(data, static_cast<std::size_t>(length)) ? length : 0;
     }
 
     struct Encoder {
@@ -139,24 +140,31 @@ namespace
 Result<void> writeGifFrame(
     const GifScreen& screen, const GifFrame& frame, const std::filesystem::path& target)
 {
-    auto file = ReplacingFile::create(target);
-    if (!file)
+    fileio::ReplacingFile file(target);
+    if (!file.open())
         return ImagingError { file.error() };
     Encoder encoder;
     encoder.target = target.string();
     int error = 0;
-    encoder.gif = EGifOpen(file.value().stream(), writeToStream, &error);
+    encoder.gif = EGifOpen(&file, writeToFile, &error);
     if (encoder.gif == nullptr)
         return ImagingError { encoder.target + ": cannot start the GIF encoder" };
-    if (auto encoded = encode(encoder, screen, frame); !encoded)
-        return encoded;
+    auto encoded = encode(encoder, screen, frame);
     GifFileType* gif = std::exchange(encoder.gif, nullptr);
-    if (EGifCloseFile(gif, &error) == GIF_ERROR) {
+    const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
+    // A failed write names its cause better than giflib's echo of it.
+    if (!file.error().empty())
+        return ImagingError { file.error() };
+    if (!encoded)
+        return encoded;
+    if (!closed) {
         const char* reason = GifErrorString(error);
         return ImagingError { encoder.target
             + ": cannot write the file: " + (reason != nullptr ? reason : "unknown GIF error") };
     }
-    return file.value().commit();
+    if (!file.commit())
+        return ImagingError { file.error() };
+    return {};
 }
 
 Result<bool> saveGifFrame(

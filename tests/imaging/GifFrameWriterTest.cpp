@@ -158,8 +158,8 @@ namespace
             { "source damaged", "damaged.gif", "earlier.gif",
                 "damaged.gif: cannot decode frame 2" },
             { "target folder missing", "walk.gif", "no/such/folder/walk_F1.gif",
-                "walk_F1.gif: cannot create the file: No such file or directory" },
-            { "target is a folder", "walk.gif", "folder", "folder: cannot write the file" },
+                "walk_F1.gif: cannot create a file in its folder: No such file or directory" },
+            { "target is a folder", "walk.gif", "folder", "folder: it is a folder" },
         };
         for (const FailureCase& failure : cases) {
             SCOPED_TRACE(failure.name);
