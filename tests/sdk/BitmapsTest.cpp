@@ -64,8 +64,8 @@ TEST(Bitmaps, JpegIsEmbeddedBehindAnEmptyTable)
     FDTDefineBitsJPEG2 tag(jpeg.data(), static_cast<U32>(jpeg.size()));
     FSWFStream stream;
     tag.Write(stream);
-    EXPECT_TRUE(SameBytes(Contents(stream),
-        Concat({ Hex("7F 05 F0 03 00 00 01 00 FF D9 FF D8"), jpeg, Hex("FF D9") })));
+    EXPECT_TRUE(sameBytes(Contents(stream),
+        concat({ hexBytes("7F 05 F0 03 00 00 01 00 FF D9 FF D8"), jpeg, hexBytes("FF D9") })));
 }
 
 TEST(Bitmaps, JpegBytesAreReferencedUntilTheMovieIsWritten)
@@ -93,18 +93,21 @@ TEST(Bitmaps, LosslessLayouts)
         std::size_t pixelBytes;
     };
     const Case cases[] = {
-        { "4 x 1 pixels, 2 entries with alpha", 3, 4, 1, 2, 1, 36, Hex("03 04 00 01 00 01"), 8, 4 },
-        { "full 256-entry table with alpha", 3, 8, 2, 256, 1, 36, Hex("03 08 00 02 00 FF"), 1024,
-            16 },
-        { "without alpha, 3-byte entries", 3, 4, 2, 16, 0, 20, Hex("03 04 00 02 00 0F"), 48, 8 },
-        { "32-bit pixels carry no table size", 5, 3, 2, 0, 1, 36, Hex("05 03 00 02 00"), 0, 24 },
+        { "4 x 1 pixels, 2 entries with alpha", 3, 4, 1, 2, 1, 36, hexBytes("03 04 00 01 00 01"), 8,
+            4 },
+        { "full 256-entry table with alpha", 3, 8, 2, 256, 1, 36, hexBytes("03 08 00 02 00 FF"),
+            1024, 16 },
+        { "without alpha, 3-byte entries", 3, 4, 2, 16, 0, 20, hexBytes("03 04 00 02 00 0F"), 48,
+            8 },
+        { "32-bit pixels carry no table size", 5, 3, 2, 0, 1, 36, hexBytes("05 03 00 02 00"), 0,
+            24 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetCharacterIds();
         auto table = std::make_unique<Bytes>(Pattern(c.tableBytes, 1));
         auto pixels = std::make_unique<Bytes>(Pattern(c.pixelBytes, 2));
-        const Bytes wantData = Concat({ *table, *pixels });
+        const Bytes wantData = concat({ *table, *pixels });
         FDTDefineBitsLosslessBaseZell tag(c.format, c.width, c.height, c.tableSize,
             table->empty() ? nullptr : table->data(), pixels->data(), c.withAlpha);
         // The tag owns a compressed copy: the caller's buffers may go right away.
@@ -113,12 +116,12 @@ TEST(Bitmaps, LosslessLayouts)
 
         const Tag written = WriteTag(tag);
         EXPECT_EQ(written.code, c.wantCode);
-        const Bytes head = Concat({ Hex("01 00"), c.wantHead });
+        const Bytes head = concat({ hexBytes("01 00"), c.wantHead });
         ASSERT_GT(written.body.size(), head.size());
-        EXPECT_TRUE(SameBytes(
+        EXPECT_TRUE(sameBytes(
             Bytes(written.body.begin(), written.body.begin() + static_cast<long>(head.size())),
             head));
-        EXPECT_TRUE(SameBytes(InflateFrom(written.body, head.size()), wantData));
+        EXPECT_TRUE(sameBytes(InflateFrom(written.body, head.size()), wantData));
     }
 }
 
@@ -131,7 +134,7 @@ TEST(Bitmaps, Lossless2IsTheAlphaVariant)
     EXPECT_EQ(tag.CharacterId(), 1);
     const Tag written = WriteTag(tag);
     EXPECT_EQ(written.code, 36);
-    EXPECT_TRUE(SameBytes(
-        Bytes(written.body.begin(), written.body.begin() + 8), Hex("01 00 03 04 00 01 00 01")));
-    EXPECT_TRUE(SameBytes(InflateFrom(written.body, 8), Concat({ table, pixels })));
+    EXPECT_TRUE(sameBytes(Bytes(written.body.begin(), written.body.begin() + 8),
+        hexBytes("01 00 03 04 00 01 00 01")));
+    EXPECT_TRUE(sameBytes(InflateFrom(written.body, 8), concat({ table, pixels })));
 }

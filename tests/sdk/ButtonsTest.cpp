@@ -45,10 +45,10 @@ void WriteLinkButton(FSWFStream& stream, std::initializer_list<FActionCondition*
     button.Write(stream);
 }
 
-const Bytes kLinkButtonRecords = Hex("01 01 00 01 00 00 44 00 02 02 00 01 00 00 44 00"
-                                     "04 03 00 01 00 00 44 00 08 04 00 01 00 00 44 00 00");
+const Bytes kLinkButtonRecords = hexBytes("01 01 00 01 00 00 44 00 02 02 00 01 00 00 44 00"
+                                          "04 03 00 01 00 00 44 00 08 04 00 01 00 00 44 00 00");
 const Bytes kReleaseOpensPage
-    = Hex("00 00 08 00 83 0E 00 61 2E 68 74 6D 6C 00 5F 62 6C 61 6E 6B 00 00");
+    = hexBytes("00 00 08 00 83 0E 00 61 2E 68 74 6D 6C 00 5F 62 6C 61 6E 6B 00 00");
 
 Bytes FlagsOf(std::initializer_list<U16> codes)
 {
@@ -68,23 +68,23 @@ TEST(Buttons, WireForms)
     CheckVectors({
         { "up-state record",
             [](auto& s) { std::unique_ptr<FButtonRecord2>(StateRecord(0, 0, 0, 1, 1))->Write(s); },
-            Hex("01 01 00 01 00 00 44 00") },
+            hexBytes("01 01 00 01 00 00 44 00") },
         { "get URL",
             [](auto& s) { FActionGetURL(new FString("a.html"), new FString("_blank")).Write(s); },
-            Hex("83 0E 00 61 2E 68 74 6D 6C 00 5F 62 6C 61 6E 6B 00") },
+            hexBytes("83 0E 00 61 2E 68 74 6D 6C 00 5F 62 6C 61 6E 6B 00") },
         { "get URL with an empty target",
             [](auto& s) { FActionGetURL(new FString("x"), new FString("")).Write(s); },
-            Hex("83 03 00 78 00 00") },
+            hexBytes("83 03 00 78 00 00") },
         { "link button with one condition",
             [](auto& s) { WriteLinkButton(s, { Condition(6, "a.html", "_blank") }); },
-            Concat({ Hex("BC 08 05 00 00 23 00"), kLinkButtonRecords, kReleaseOpensPage }) },
+            concat({ hexBytes("BC 08 05 00 00 23 00"), kLinkButtonRecords, kReleaseOpensPage }) },
         // 71-byte body: the long header.
         { "two conditions, the first size-prefixed",
             [](auto& s) {
                 WriteLinkButton(s, { Condition(2, "x", ""), Condition(6, "a.html", "_blank") });
             },
-            Concat({ Hex("BF 08 47 00 00 00 05 00 00 23 00"), kLinkButtonRecords,
-                Hex("0B 00 80 00 83 03 00 78 00 00 00"), kReleaseOpensPage }) },
+            concat({ hexBytes("BF 08 47 00 00 00 05 00 00 23 00"), kLinkButtonRecords,
+                hexBytes("0B 00 80 00 83 03 00 78 00 00 00"), kReleaseOpensPage }) },
     });
 }
 
@@ -96,13 +96,13 @@ TEST(Buttons, ConditionCodesSetTheirFlagOnce)
         Bytes flags;
     };
     const Case cases[] = {
-        { "code 0 and 10 change nothing", { 0, 10 }, Hex("00 00") },
-        { "release over the button, twice", { 6, 6 }, Hex("08 00") },
-        { "highest and lowest events", { 1, 9 }, Hex("01 01") },
-        { "pressed outside and back", { 3, 4, 5 }, Hex("70 00") },
+        { "code 0 and 10 change nothing", { 0, 10 }, hexBytes("00 00") },
+        { "release over the button, twice", { 6, 6 }, hexBytes("08 00") },
+        { "highest and lowest events", { 1, 9 }, hexBytes("01 01") },
+        { "pressed outside and back", { 3, 4, 5 }, hexBytes("70 00") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(SameBytes(FlagsOf(c.codes), c.flags));
+        EXPECT_TRUE(sameBytes(FlagsOf(c.codes), c.flags));
     }
 }

@@ -4,10 +4,6 @@
 #include "sdk/FDT.h"
 #include "sdk/FSWFStream.h"
 
-#include <cctype>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <zlib.h>
 
 namespace sdktest
@@ -27,65 +23,13 @@ namespace
         Bytes bytes;
     };
 
-    std::string HexFrom(const Bytes& bytes, std::size_t first)
-    {
-        constexpr std::size_t kShown = 48;
-        std::string text;
-        for (std::size_t i = first; i < bytes.size() && i < first + kShown; ++i) {
-            char digits[4];
-            std::snprintf(digits, sizeof digits, "%02X ", bytes[i]);
-            text += digits;
-        }
-        if (bytes.size() > first + kShown)
-            text += "...";
-        return text.empty() ? "(end)" : text;
-    }
-
 } // namespace
-
-Bytes Hex(std::string_view text)
-{
-    Bytes bytes;
-    std::string digits;
-    for (char c : text) {
-        if (std::isspace(static_cast<unsigned char>(c)))
-            continue;
-        digits += c;
-        if (digits.size() == 2) {
-            bytes.push_back(static_cast<U8>(std::stoul(digits, nullptr, 16)));
-            digits.clear();
-        }
-    }
-    EXPECT_TRUE(digits.empty()) << "odd number of hex digits in: " << text;
-    return bytes;
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
 
 Bytes Contents(FSWFStream& stream)
 {
     MemorySink sink;
     EXPECT_TRUE(stream.WriteOut(sink));
     return sink.bytes;
-}
-
-::testing::AssertionResult SameBytes(const Bytes& actual, const Bytes& expected)
-{
-    std::size_t first = 0;
-    while (first < actual.size() && first < expected.size() && actual[first] == expected[first])
-        ++first;
-    if (first == actual.size() && first == expected.size())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-        << "bytes differ from offset " << first << " (sizes: actual " << actual.size()
-        << ", expected " << expected.size() << ")\n  actual:   " << HexFrom(actual, first)
-        << "\n  expected: " << HexFrom(expected, first);
 }
 
 void CheckVectors(const std::vector<Vector>& vectors)
@@ -95,7 +39,7 @@ void CheckVectors(const std::vector<Vector>& vectors)
         ResetCharacterIds();
         FSWFStream stream;
         vector.write(stream);
-        EXPECT_TRUE(SameBytes(Contents(stream), vector.want));
+        EXPECT_TRUE(sameBytes(Contents(stream), vector.want));
     }
 }
 
@@ -118,12 +62,6 @@ Bytes Inflate(const U8* data, std::size_t length)
     EXPECT_EQ(zs.avail_in, 0u) << "bytes after the end of the zlib stream";
     inflateEnd(&zs);
     return out;
-}
-
-Bytes ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 } // namespace sdktest

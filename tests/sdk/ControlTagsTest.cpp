@@ -30,38 +30,39 @@ TEST(ControlTags, WireForms)
             [](auto& s) {
                 FCTPlaceObject2(0, 1, 1, 0, 1, 2, new FMatrix(), nullptr, 0, nullptr, 0).Write(s);
             },
-            Hex("88 06 16 01 00 02 00 00 00 00") },
+            hexBytes("88 06 16 01 00 02 00 00 00 00") },
         { "place with a name before the clip depth",
             [](auto& s) {
                 FCTPlaceObject2(1, 0, 1, 0, 3, 4, new FMatrix(), nullptr, 0, new FString("ab"), 5)
                     .Write(s);
             },
-            Hex("8B 06 66 03 00 04 00 00 61 62 00 05 00") },
+            hexBytes("8B 06 66 03 00 04 00 00 61 62 00 05 00") },
         { "move the character at a depth, nothing else",
             [](auto& s) {
                 FCTPlaceObject2(0, 0, 0, 1, 7, 9, nullptr, nullptr, 0, nullptr, 0).Write(s);
             },
-            Hex("83 06 01 07 00") },
-        { "remove", [](auto& s) { FCTRemoveObject(2, 1).Write(s); }, Hex("44 01 02 00 01 00") },
+            hexBytes("83 06 01 07 00") },
+        { "remove", [](auto& s) { FCTRemoveObject(2, 1).Write(s); },
+            hexBytes("44 01 02 00 01 00") },
         { "white background, alpha never written",
             [](auto& s) {
                 auto* white = new FColorZell(255, 255, 255);
                 white->SetWriteAlpha(true);
                 FCTSetBackgroundColor(white).Write(s);
             },
-            Hex("43 02 FF FF FF") },
-        { "show frame", [](auto& s) { FCTShowFrame().Write(s); }, Hex("40 00") },
+            hexBytes("43 02 FF FF FF") },
+        { "show frame", [](auto& s) { FCTShowFrame().Write(s); }, hexBytes("40 00") },
         { "export of one asset",
             [](auto& s) {
                 Export(s, { { 1, "a" } });
             },
-            Hex("06 0E 01 00 01 00 61 00") },
+            hexBytes("06 0E 01 00 01 00 61 00") },
         { "export of two assets",
             [](auto& s) {
                 Export(s, { { 1, "pic1" }, { 3, "pic2" } });
             },
-            Hex("10 0E 02 00 01 00 70 69 63 31 00 03 00 70 69 63 32 00") },
-        { "export of nothing", [](auto& s) { Export(s, {}); }, Hex("02 0E 00 00") },
+            hexBytes("10 0E 02 00 01 00 70 69 63 31 00 03 00 70 69 63 32 00") },
+        { "export of nothing", [](auto& s) { Export(s, {}); }, hexBytes("02 0E 00 00") },
     });
 }
 

@@ -30,7 +30,7 @@ Bytes Picture(std::size_t n, std::uint32_t seed)
 // What the bitmap's data must be: compress2 at the default level over table then pixels.
 Bytes Reference(const Bytes& table, const Bytes& pixels)
 {
-    const Bytes input = Concat({ table, pixels });
+    const Bytes input = concat({ table, pixels });
     uLongf length = compressBound(input.size());
     Bytes out(length);
     EXPECT_EQ(
@@ -77,7 +77,7 @@ TEST(LosslessCompression, EqualsCompress2OverTableThenPixels)
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
         const Bytes table = Table(c), pixels = Pixels(c);
-        EXPECT_TRUE(SameBytes(FCompressLosslessData(c.format, c.width, c.height, c.tableEntries,
+        EXPECT_TRUE(sameBytes(FCompressLosslessData(c.format, c.width, c.height, c.tableEntries,
                                   table.data(), pixels.data(), c.withAlpha),
             Reference(table, pixels)));
     }
@@ -94,7 +94,7 @@ TEST(LosslessCompression, PoolGivesTheSameBytesAfterTheCallerFreedItsBuffers)
             table.data(), pixels.data(), c.withAlpha);
         Bytes().swap(table);
         Bytes().swap(pixels);
-        EXPECT_TRUE(SameBytes(later.get(), want));
+        EXPECT_TRUE(sameBytes(later.get(), want));
     }
 }
 
@@ -125,8 +125,8 @@ TEST(LosslessCompression, TagsBuiltOnAPoolKeepTheirIdsAndBytes)
     Bytes want = Written(direct);
     for (FDTDefineBitsLossless2Zell* tag : { &first, &second }) {
         want[6] = static_cast<U8>(tag->CharacterId()); // the long header's 6 bytes, then the id
-        EXPECT_TRUE(SameBytes(Written(*tag), want));
-        EXPECT_TRUE(SameBytes(Written(*tag), want)) << "written a second time";
+        EXPECT_TRUE(sameBytes(Written(*tag), want));
+        EXPECT_TRUE(sameBytes(Written(*tag), want)) << "written a second time";
     }
     ResetCharacterIds();
 }

@@ -1,4 +1,5 @@
 #include "ByteVectors.h"
+#include "FileBytes.h"
 #include "TempFolder.h"
 #include "sdk/FCTPlaceObject2.h"
 #include "sdk/FColor.h"
@@ -13,6 +14,8 @@
 #include <functional>
 
 using namespace sdktest;
+using brindlecast::testsupport::readFileBytes;
+using brindlecast::testsupport::TempFolder;
 
 namespace
 {
@@ -55,11 +58,11 @@ protected:
     Bytes Save(FObjCollection& movie, U8 compressed, S32 width = 2000, S32 height = 2000,
         S32 frameRate = 12)
     {
-        const std::string path = folder.Path("movie.swf");
+        const std::string path = folder.file("movie.swf");
         const FSaveResult result
             = movie.SaveMovie(path.c_str(), compressed, width, height, frameRate);
         EXPECT_TRUE(result.Ok()) << result.Error();
-        return ReadFile(path);
+        return readFileBytes(path);
     }
 
     TempFolder folder;
@@ -71,11 +74,13 @@ TEST_F(Movie, UncompressedFiles)
 {
     const MovieVector vectors[] = {
         { "one show frame", OneFrame, 2000, 2000, 12,
-            Hex("46 57 53 06 19 00 00 00 80 00 00 3E 80 00 00 3E 80 00 0C 01 00 40 00 00 00") },
+            hexBytes(
+                "46 57 53 06 19 00 00 00 80 00 00 3E 80 00 00 3E 80 00 0C 01 00 40 00 00 00") },
         { "empty movie", [](auto&) {}, 2000, 2000, 12,
-            Hex("46 57 53 06 17 00 00 00 80 00 00 3E 80 00 00 3E 80 00 0C 00 00 00 00") },
+            hexBytes("46 57 53 06 17 00 00 00 80 00 00 3E 80 00 00 3E 80 00 0C 00 00 00 00") },
         { "frame rate 300 keeps its low byte", OneFrame, 2000, 2000, 300,
-            Hex("46 57 53 06 19 00 00 00 80 00 00 3E 80 00 00 3E 80 00 2C 01 00 40 00 00 00") },
+            hexBytes(
+                "46 57 53 06 19 00 00 00 80 00 00 3E 80 00 00 3E 80 00 2C 01 00 40 00 00 00") },
         { "background, shape, placement, frame",
             [](auto& movie) {
                 movie.Add(new FCTSetBackgroundColor(new FColorZell(255, 255, 255)));
@@ -85,22 +90,24 @@ TEST_F(Movie, UncompressedFiles)
                 movie.Add(new FCTShowFrame());
             },
             2400, 2400, 12,
-            Hex("46 57 53 06 4A 00 00 00 80 00 00 4B 00 00 00 4B 00 00 0C 01 00 43 02 FF FF FF"
-                "A0 00 01 00 47 B3 77 B3 70 01 00 FF 00 00 01 14 00 00 00 00 11 35 0C 80 1E CB"
-                "26 C4 E6 CC E6 C3 20 00 88 06 16 01 00 01 00 00 00 00 40 00 00 00") },
+            hexBytes("46 57 53 06 4A 00 00 00 80 00 00 4B 00 00 00 4B 00 00 0C 01 00 43 02 FF FF FF"
+                     "A0 00 01 00 47 B3 77 B3 70 01 00 FF 00 00 01 14 00 00 00 00 11 35 0C 80 1E CB"
+                     "26 C4 E6 CC E6 C3 20 00 88 06 16 01 00 01 00 00 00 00 40 00 00 00") },
         // Largest size the 16-bit frame rectangle holds.
         { "32767 twips square keeps the 21-byte header", OneFrame, 32767, 32767, 12,
-            Hex("46 57 53 06 19 00 00 00 80 00 03 FF F8 00 03 FF F8 00 0C 01 00 40 00 00 00") },
+            hexBytes(
+                "46 57 53 06 19 00 00 00 80 00 03 FF F8 00 03 FF F8 00 0C 01 00 40 00 00 00") },
         // 40000 twips needs 17-bit fields: 5 + 4 x 17 bits, 10 bytes.
         { "40000 twips wide widens the frame rectangle", OneFrame, 40000, 1000, 12,
-            Hex("46 57 53 06 1A 00 00 00 88 00 01 38 80 00 00 01 F4 00 00 0C 01 00 40 00 00 00") },
+            hexBytes(
+                "46 57 53 06 1A 00 00 00 88 00 01 38 80 00 00 01 F4 00 00 0C 01 00 40 00 00 00") },
     };
     for (const MovieVector& v : vectors) {
         SCOPED_TRACE(v.name);
         ResetCharacterIds();
         FObjCollection movie;
         v.build(movie);
-        EXPECT_TRUE(SameBytes(Save(movie, 0, v.width, v.height, v.frameRate), v.want));
+        EXPECT_TRUE(sameBytes(Save(movie, 0, v.width, v.height, v.frameRate), v.want));
     }
 }
 
@@ -110,10 +117,11 @@ TEST_F(Movie, CompressedOneFrame)
     OneFrame(movie);
     const Bytes file = Save(movie, 1);
     ASSERT_GT(file.size(), 9u);
-    EXPECT_TRUE(SameBytes(Bytes(file.begin(), file.begin() + 8), Hex("43 57 53 06 19 00 00 00")));
+    EXPECT_TRUE(
+        sameBytes(Bytes(file.begin(), file.begin() + 8), hexBytes("43 57 53 06 19 00 00 00")));
     EXPECT_EQ(file[8], 0x78) << "zlib header";
-    EXPECT_TRUE(SameBytes(Inflate(file.data() + 8, file.size() - 8),
-        Hex("80 00 00 3E 80 00 00 3E 80 00 0C 01 00 40 00 00 00")));
+    EXPECT_TRUE(sameBytes(Inflate(file.data() + 8, file.size() - 8),
+        hexBytes("80 00 00 3E 80 00 00 3E 80 00 0C 01 00 40 00 00 00")));
 }
 
 TEST_F(Movie, CompressedIsTheUncompressedFileDeflated)
@@ -144,10 +152,10 @@ TEST_F(Movie, CompressedIsTheUncompressedFileDeflated)
 
     ASSERT_GT(fws.size(), 4u * 200 * 120);
     ASSERT_GT(cws.size(), 8u);
-    EXPECT_TRUE(SameBytes(Bytes(cws.begin(), cws.begin() + 8),
-        Concat({ Hex("43 57 53"), Bytes(fws.begin() + 3, fws.begin() + 8) })));
+    EXPECT_TRUE(sameBytes(Bytes(cws.begin(), cws.begin() + 8),
+        concat({ hexBytes("43 57 53"), Bytes(fws.begin() + 3, fws.begin() + 8) })));
     EXPECT_TRUE(
-        SameBytes(Inflate(cws.data() + 8, cws.size() - 8), Bytes(fws.begin() + 8, fws.end())));
+        sameBytes(Inflate(cws.data() + 8, cws.size() - 8), Bytes(fws.begin() + 8, fws.end())));
 }
 
 TEST_F(Movie, EveryMovieNumbersItsCharactersFromOne)
@@ -158,7 +166,7 @@ TEST_F(Movie, EveryMovieNumbersItsCharactersFromOne)
         auto* shape = RedSquare();
         EXPECT_EQ(shape->CharacterId(), 1);
         movie.Add(shape);
-        EXPECT_TRUE(movie.SaveMovie(folder.Path("m.swf").c_str(), 1, 2000, 2000, 12).Ok());
+        EXPECT_TRUE(movie.SaveMovie(folder.file("m.swf").c_str(), 1, 2000, 2000, 12).Ok());
     }
 }
 
@@ -181,8 +189,8 @@ TEST_F(Movie, FrameCountAboveTheHeaderLimitIsCappedAndReported)
         bool clamped;
         Bytes headerCount;
     };
-    for (const Case& c : { Case { 65535, false, Hex("FF FF") }, Case { 65537, true, Hex("FF FF") },
-             Case { 65534, false, Hex("FE FF") } }) {
+    for (const Case& c : { Case { 65535, false, hexBytes("FF FF") },
+             Case { 65537, true, hexBytes("FF FF") }, Case { 65534, false, hexBytes("FE FF") } }) {
         SCOPED_TRACE(c.frames);
         FObjCollection movie;
         for (U32 i = 0; i < c.frames; ++i)
@@ -191,6 +199,6 @@ TEST_F(Movie, FrameCountAboveTheHeaderLimitIsCappedAndReported)
         EXPECT_EQ(movie.FrameCountClamped(), c.clamped);
         const Bytes file = Save(movie, 0);
         ASSERT_EQ(file.size(), 23u + 2 * c.frames);
-        EXPECT_TRUE(SameBytes(Bytes(file.begin() + 19, file.begin() + 21), c.headerCount));
+        EXPECT_TRUE(sameBytes(Bytes(file.begin() + 19, file.begin() + 21), c.headerCount));
     }
 }

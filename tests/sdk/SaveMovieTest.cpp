@@ -1,4 +1,6 @@
 #include "ByteVectors.h"
+#include "FileBytes.h"
+#include "RunInChild.h"
 #include "TempFolder.h"
 #include "sdk/FControlTags.h"
 #include "sdk/FDTDefineBitsLossless.h"
@@ -12,12 +14,16 @@
 #include <unistd.h>
 
 using namespace sdktest;
+using brindlecast::testsupport::readFileBytes;
+using brindlecast::testsupport::runInChild;
+using brindlecast::testsupport::TempFolder;
+using brindlecast::testsupport::writeFile;
 
 namespace
 {
 
 const Bytes kEarlierMovie
-    = Hex("46 57 53 06 17 00 00 00 80 00 00 3E 80 00 00 3E 80 00 0C 00 00 00 00");
+    = hexBytes("46 57 53 06 17 00 00 00 80 00 00 3E 80 00 00 3E 80 00 0C 00 00 00 00");
 
 // A movie of about 200 kB whatever the compression: noise bitmaps and some frames.
 void BuildLargeMovie(FObjCollection& movie, U32 seed)
@@ -34,32 +40,12 @@ void BuildLargeMovie(FObjCollection& movie, U32 seed)
     }
 }
 
-void WriteFile(const std::string& path, const Bytes& bytes)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-    ASSERT_EQ(std::fclose(file), 0);
-}
-
-// Runs body in a child process and returns its exit status; the body's own result is its exit
-// code, so the parent sees failures of the child's checks.
-int InChild(const std::function<int()>& body)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(body());
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 } // namespace
 
 TEST(SaveMovie, MissingFolderIsReportedAndNothingIsWritten)
 {
     TempFolder folder;
-    const std::string target = folder.Path("no-such-folder/movie.swf");
+    const std::string target = folder.file("no-such-folder/movie.swf");
     for (U8 compressed : { 0, 1 }) {
         SCOPED_TRACE(int { compressed });
         ResetCharacterIds();
@@ -69,7 +55,7 @@ TEST(SaveMovie, MissingFolderIsReportedAndNothingIsWritten)
         const FSaveResult result = movie.SaveMovie(target.c_str(), compressed, 2000, 2000, 12);
         EXPECT_FALSE(result.Ok());
         EXPECT_NE(result.Error().find(target), std::string::npos) << result.Error();
-        EXPECT_TRUE(folder.Entries().empty());
+        EXPECT_TRUE(folder.entries().empty());
         EXPECT_EQ(NextCharacterId(), 2) << "a movie never written keeps its id sequence";
     }
 }
@@ -77,7 +63,7 @@ TEST(SaveMovie, MissingFolderIsReportedAndNothingIsWritten)
 TEST(SaveMovie, FolderInTheTargetsPlaceIsLeftAlone)
 {
     TempFolder folder;
-    const std::string target = folder.Path("movie.swf");
+    const std::string target = folder.file("movie.swf");
     std::filesystem::create_directory(target);
     for (U8 compressed : { 0, 1 }) {
         SCOPED_TRACE(int { compressed });
@@ -87,19 +73,19 @@ TEST(SaveMovie, FolderInTheTargetsPlaceIsLeftAlone)
         EXPECT_FALSE(result.Ok());
         EXPECT_NE(result.Error().find(target), std::string::npos) << result.Error();
         EXPECT_TRUE(std::filesystem::is_directory(target));
-        EXPECT_EQ(folder.Entries(), std::set<std::string> { "movie.swf" }) << "temporary file left";
+        EXPECT_EQ(folder.entries(), std::set<std::string> { "movie.swf" }) << "temporary file left";
     }
 }
 
 TEST(SaveMovie, FailedWriteKeepsTheEarlierFileByteForByte)
 {
     TempFolder folder;
-    const std::string target = folder.Path("movie.swf");
+    const std::string target = folder.file("movie.swf");
     for (U8 compressed : { 0, 1 }) {
         SCOPED_TRACE(int { compressed });
-        WriteFile(target, kEarlierMovie);
+        writeFile(target, kEarlierMovie);
         // A file size limit makes the write fail part way, as a full disk would.
-        const int status = InChild([&] {
+        const int status = runInChild([&] {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit { 4096, 4096 };
             setrlimit(RLIMIT_FSIZE, &limit);
@@ -111,23 +97,24 @@ TEST(SaveMovie, FailedWriteKeepsTheEarlierFileByteForByte)
             return result.Error().find(target) == std::string::npos ? 2 : 0;
         });
         EXPECT_EQ(status, 0) << "1: reported as written, 2: error does not name the file";
-        EXPECT_TRUE(SameBytes(ReadFile(target), kEarlierMovie));
-        EXPECT_EQ(folder.Entries(), std::set<std::string> { "movie.swf" }) << "temporary file left";
+        EXPECT_TRUE(sameBytes(readFileBytes(target), kEarlierMovie));
+        EXPECT_EQ(folder.entries(), std::set<std::string> { "movie.swf" }) << "temporary file left";
     }
 }
 
 TEST(SaveMovie, ReplacesAnEarlierFileAndLeavesNothingElse)
 {
     TempFolder folder;
-    const std::string target = folder.Path("movie.swf");
-    WriteFile(target, Bytes(100000, 0xAB));
+    const std::string target = folder.file("movie.swf");
+    writeFile(target, Bytes(100000, 0xAB));
     FObjCollection movie;
     movie.Add(new FCTShowFrame());
     ASSERT_TRUE(movie.SaveMovie(target.c_str(), 1, 2000, 2000, 12).Ok());
-    const Bytes file = ReadFile(target);
+    const Bytes file = readFileBytes(target);
     ASSERT_GT(file.size(), 8u);
-    EXPECT_TRUE(SameBytes(Bytes(file.begin(), file.begin() + 8), Hex("43 57 53 06 19 00 00 00")));
-    EXPECT_EQ(folder.Entries(), std::set<std::string> { "movie.swf" });
+    EXPECT_TRUE(
+        sameBytes(Bytes(file.begin(), file.begin() + 8), hexBytes("43 57 53 06 19 00 00 00")));
+    EXPECT_EQ(folder.entries(), std::set<std::string> { "movie.swf" });
 }
 
 TEST(SaveMovie, NewMovieGetsTheUsualPermissions)
@@ -135,12 +122,12 @@ TEST(SaveMovie, NewMovieGetsTheUsualPermissions)
     TempFolder folder;
     const mode_t previous = umask(027);
     FObjCollection movie;
-    const FSaveResult result = movie.SaveMovie(folder.Path("m.swf").c_str(), 0, 20, 20, 1);
+    const FSaveResult result = movie.SaveMovie(folder.file("m.swf").c_str(), 0, 20, 20, 1);
     umask(previous);
     ASSERT_TRUE(result.Ok()) << result.Error();
     struct stat info {
     };
-    ASSERT_EQ(stat(folder.Path("m.swf").c_str(), &info), 0);
+    ASSERT_EQ(stat(folder.file("m.swf").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
@@ -151,13 +138,13 @@ TEST(SaveMovie, TwoProcessesSavingInOneFolderDoNotDisturbEachOther)
     for (U32 which = 0; which < 2; ++which) {
         FObjCollection movie;
         BuildLargeMovie(movie, which + 1);
-        const std::string path = reference.Path("reference.swf");
+        const std::string path = reference.file("reference.swf");
         ASSERT_TRUE(movie.SaveMovie(path.c_str(), 1, 6400, 3200, 12).Ok());
-        want[which] = ReadFile(path);
+        want[which] = readFileBytes(path);
     }
 
     TempFolder folder;
-    const std::string targets[2] = { folder.Path("a.swf"), folder.Path("b.swf") };
+    const std::string targets[2] = { folder.file("a.swf"), folder.file("b.swf") };
     pid_t children[2];
     for (U32 which = 0; which < 2; ++which) {
         children[which] = fork();
@@ -177,6 +164,6 @@ TEST(SaveMovie, TwoProcessesSavingInOneFolderDoNotDisturbEachOther)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     for (U32 which = 0; which < 2; ++which)
-        EXPECT_TRUE(SameBytes(ReadFile(targets[which]), want[which])) << targets[which];
-    EXPECT_EQ(folder.Entries(), (std::set<std::string> { "a.swf", "b.swf" }));
+        EXPECT_TRUE(sameBytes(readFileBytes(targets[which]), want[which])) << targets[which];
+    EXPECT_EQ(folder.entries(), (std::set<std::string> { "a.swf", "b.swf" }));
 }

@@ -32,12 +32,13 @@ template <class Shape> void AddSquareOutline(Shape& shape)
 }
 
 // Id 2, bounds 2000 x 2000, one bitmap fill of character 1 (pixel-for-pixel matrix), square.
-const Bytes kBitmapSquareBody = Hex("02 00 60 00 3E 80 00 3E 80 01 41 01 00 D9 40 00 05 00 00 00"
-                                    "00 10 13 D2 FA 1D 0F A1 D3 06 1D 10 60 00");
+const Bytes kBitmapSquareBody
+    = hexBytes("02 00 60 00 3E 80 00 3E 80 01 41 01 00 D9 40 00 05 00 00 00"
+               "00 10 13 D2 FA 1D 0F A1 D3 06 1D 10 60 00");
 
 // Id 3, bounds -10..110, red fill and a 1-pixel black line, 100-twip square moved to (100, 0).
-const Bytes kRedSquareBody = Hex("03 00 47 B3 77 B3 70 01 00 FF 00 00 01 14 00 00 00 00 11 35"
-                                 "0C 80 1E CB 26 C4 E6 CC E6 C3 20 00");
+const Bytes kRedSquareBody = hexBytes("03 00 47 B3 77 B3 70 01 00 FF 00 00 01 14 00 00 00 00 11 35"
+                                      "0C 80 1E CB 26 C4 E6 CC E6 C3 20 00");
 
 void WriteEdge(FSWFStream& stream, S32 dx, S32 dy)
 {
@@ -59,7 +60,7 @@ TEST(Shapes, TagsWithBodies)
                 AddSquareOutline(shape);
                 shape.Write(s);
             },
-            Concat({ Hex("BF 00 22 00 00 00"), kBitmapSquareBody }) },
+            concat({ hexBytes("BF 00 22 00 00 00"), kBitmapSquareBody }) },
         // The same square with a 7-byte bitmap matrix (scale 1.0) makes a 34-byte body too.
         { "bitmap square with its own matrix, short header for 34 bytes",
             [](auto& s) {
@@ -71,8 +72,8 @@ TEST(Shapes, TagsWithBodies)
                 AddSquareOutline(shape);
                 shape.Write(s);
             },
-            Hex("A2 00 02 00 60 00 3E 80 00 3E 80 01 41 01 00 C9 00 00 40 00 01 00"
-                "00 10 13 D2 FA 1D 0F A1 D3 06 1D 10 60 00") },
+            hexBytes("A2 00 02 00 60 00 3E 80 00 3E 80 01 41 01 00 C9 00 00 40 00 01 00"
+                     "00 10 13 D2 FA 1D 0F A1 D3 06 1D 10 60 00") },
         { "solid fill and line style square",
             [](auto& s) {
                 SkipIds(2);
@@ -89,7 +90,7 @@ TEST(Shapes, TagsWithBodies)
                 shape.AddShapeRecord(new FShapeRecEnd());
                 shape.Write(s);
             },
-            Concat({ Hex("A0 00"), kRedSquareBody }) },
+            concat({ hexBytes("A0 00"), kRedSquareBody }) },
     });
 }
 
@@ -103,18 +104,18 @@ TEST(Shapes, WritingTwiceGivesTheSameBytes)
     FSWFStream second;
     shape.Write(first);
     shape.Write(second);
-    EXPECT_TRUE(SameBytes(Contents(second), Contents(first)));
+    EXPECT_TRUE(sameBytes(Contents(second), Contents(first)));
 }
 
 TEST(Shapes, Records)
 {
     CheckVectors({
-        { "vertical edge 2000", [](auto& s) { WriteEdge(s, 0, 2000); }, Hex("E9 7D 00") },
-        { "horizontal edge 2000", [](auto& s) { WriteEdge(s, 2000, 0); }, Hex("E8 7D 00") },
-        { "general edge 100, -50", [](auto& s) { WriteEdge(s, 100, -50); }, Hex("DA C9 9C") },
-        { "shortest edge", [](auto& s) { WriteEdge(s, 1, 0); }, Hex("C0 40") },
-        { "longest edge", [](auto& s) { WriteEdge(s, 65535, 0); }, Hex("FC 7F FF 80") },
-        { "end record", [](auto& s) { FShapeRecEnd().Write(s); }, Hex("00") },
+        { "vertical edge 2000", [](auto& s) { WriteEdge(s, 0, 2000); }, hexBytes("E9 7D 00") },
+        { "horizontal edge 2000", [](auto& s) { WriteEdge(s, 2000, 0); }, hexBytes("E8 7D 00") },
+        { "general edge 100, -50", [](auto& s) { WriteEdge(s, 100, -50); }, hexBytes("DA C9 9C") },
+        { "shortest edge", [](auto& s) { WriteEdge(s, 1, 0); }, hexBytes("C0 40") },
+        { "longest edge", [](auto& s) { WriteEdge(s, 65535, 0); }, hexBytes("FC 7F FF 80") },
+        { "end record", [](auto& s) { FShapeRecEnd().Write(s); }, hexBytes("00") },
         // Flags 0 00011: fill style 1 and move-to, 9-bit move (-200, 255), 2-bit fill index 3.
         { "style change with move and fill index",
             [](auto& s) {
@@ -123,7 +124,7 @@ TEST(Shapes, Records)
                 change.Write(s);
                 s.PadToByte();
             },
-            Hex("15 33 87 FE") },
+            hexBytes("15 33 87 FE") },
     });
 }
 
@@ -133,8 +134,8 @@ TEST(Shapes, StyleArrayCountEscapesAt255)
         U32 styles;
         Bytes start;
     };
-    for (const Case& c :
-        { Case { 254, Hex("FE 00 00 00 00") }, Case { 255, Hex("FF FF 00 00 00 00 00") } }) {
+    for (const Case& c : { Case { 254, hexBytes("FE 00 00 00 00") },
+             Case { 255, hexBytes("FF FF 00 00 00 00 00") } }) {
         SCOPED_TRACE(c.styles);
         FFillStyleArray array;
         for (U32 i = 0; i < c.styles; ++i)
@@ -143,7 +144,7 @@ TEST(Shapes, StyleArrayCountEscapesAt255)
         array.Write(stream);
         const Bytes bytes = Contents(stream);
         ASSERT_EQ(bytes.size(), c.start.size() - 4 + 4 * c.styles);
-        EXPECT_TRUE(SameBytes(Bytes(bytes.begin(), bytes.begin() + c.start.size()), c.start));
+        EXPECT_TRUE(sameBytes(Bytes(bytes.begin(), bytes.begin() + c.start.size()), c.start));
     }
 }
 

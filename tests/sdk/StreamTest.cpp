@@ -36,29 +36,29 @@ TEST(FSWFStream, BitAndByteFields)
                 s.PutBits(1, 1);
                 s.PadToByte();
             },
-            Hex("B0") },
+            hexBytes("B0") },
         { "-1 in 4 bits then 0 in 4 bits",
             [](auto& s) {
                 s.PutBits(static_cast<U32>(-1), 4);
                 s.PutBits(0, 4);
             },
-            Hex("F0") },
+            hexBytes("F0") },
         { "16-bit field straddling three bytes, high bits first",
             [](auto& s) {
                 s.PutBits(1, 3);
                 s.PutBits(0xABCD, 16);
                 s.PadToByte();
             },
-            Hex("35 79 A0") },
+            hexBytes("35 79 A0") },
         { "padding an aligned stream adds nothing",
             [](auto& s) {
                 s.PutU8(7);
                 s.PadToByte();
             },
-            Hex("07") },
-        { "U16 little-endian", [](auto& s) { s.PutU16(0x1234); }, Hex("34 12") },
-        { "U32 little-endian", [](auto& s) { s.PutU32(0x01020304); }, Hex("04 03 02 01") },
-        { "U8 keeps the low byte", [](auto& s) { s.PutU8(300); }, Hex("2C") },
+            hexBytes("07") },
+        { "U16 little-endian", [](auto& s) { s.PutU16(0x1234); }, hexBytes("34 12") },
+        { "U32 little-endian", [](auto& s) { s.PutU32(0x01020304); }, hexBytes("04 03 02 01") },
+        { "U8 keeps the low byte", [](auto& s) { s.PutU8(300); }, hexBytes("2C") },
     });
 }
 
@@ -75,32 +75,32 @@ TEST(FSWFStream, PendingBitsAreNotCountedUntilPadded)
 TEST(FSWFStream, TagHeaders)
 {
     CheckVectors({
-        { "show frame", [](auto& s) { s.PutTag(1, 0, nullptr); }, Hex("40 00") },
-        { "end", [](auto& s) { s.PutTag(0, 0, nullptr); }, Hex("00 00") },
+        { "show frame", [](auto& s) { s.PutTag(1, 0, nullptr); }, hexBytes("40 00") },
+        { "end", [](auto& s) { s.PutTag(0, 0, nullptr); }, hexBytes("00 00") },
         { "62-byte body keeps the short header",
             [](auto& s) {
                 FSWFStream body = Body(62);
                 s.PutTag(2, body.ByteSize(), &body);
             },
-            Concat({ Hex("BE 00"), Counting(62) }) },
+            concat({ hexBytes("BE 00"), Counting(62) }) },
         { "63-byte body gets the long header",
             [](auto& s) {
                 FSWFStream body = Body(63);
                 s.PutTag(2, body.ByteSize(), &body);
             },
-            Concat({ Hex("BF 00 3F 00 00 00"), Counting(63) }) },
+            concat({ hexBytes("BF 00 3F 00 00 00"), Counting(63) }) },
         { "code 37 is always long",
             [](auto& s) {
                 FSWFStream body = Body(3);
                 s.PutTag(37, 3, &body);
             },
-            Hex("7F 09 03 00 00 00 00 01 02") },
+            hexBytes("7F 09 03 00 00 00 00 01 02") },
         { "code 48 is always long",
             [](auto& s) {
                 FSWFStream body = Body(3);
                 s.PutTag(48, 3, &body);
             },
-            Hex("3F 0C 03 00 00 00 00 01 02") },
+            hexBytes("3F 0C 03 00 00 00 00 01 02") },
     });
 }
 
@@ -113,14 +113,14 @@ TEST(FSWFStream, LargeDataIsSplicedWhereItWasRegistered)
                 s.PutU8(1);
                 s.PutU8(2);
             },
-            Hex("AA BB CC 01 02") },
+            hexBytes("AA BB CC 01 02") },
         { "block after every byte",
             [](auto& s) {
                 s.PutU8(1);
                 s.PutU8(2);
                 s.AddLargeData(kBlock, 3);
             },
-            Hex("01 02 AA BB CC") },
+            hexBytes("01 02 AA BB CC") },
         { "blocks at one position keep their order",
             [](auto& s) {
                 s.PutU8(1);
@@ -128,7 +128,7 @@ TEST(FSWFStream, LargeDataIsSplicedWhereItWasRegistered)
                 s.AddLargeData(kBlock, 2);
                 s.PutU8(2);
             },
-            Hex("01 CC AA BB 02") },
+            hexBytes("01 CC AA BB 02") },
     });
 }
 
@@ -145,9 +145,9 @@ TEST(FSWFStream, AppendStreamMovesBlocksToTheirNewPosition)
 
     EXPECT_EQ(target.ByteSize(), 16u);
     EXPECT_EQ(source.ByteSize(), 3u) << "the source keeps its bytes but no longer its block";
-    EXPECT_TRUE(SameBytes(
-        Contents(target), Concat({ Counting(10), Hex("0A 0B"), Hex("AA BB CC"), Hex("0C") })));
-    EXPECT_TRUE(SameBytes(Contents(source), Hex("0A 0B 0C")));
+    EXPECT_TRUE(sameBytes(Contents(target),
+        concat({ Counting(10), hexBytes("0A 0B"), hexBytes("AA BB CC"), hexBytes("0C") })));
+    EXPECT_TRUE(sameBytes(Contents(source), hexBytes("0A 0B 0C")));
 }
 
 TEST(FSWFStream, AppendStreamOntoPendingBitsShiftsTheBytes)
@@ -159,7 +159,7 @@ TEST(FSWFStream, AppendStreamOntoPendingBitsShiftsTheBytes)
     target.PutBits(1, 1);
     target.AppendStream(source);
     target.PadToByte();
-    EXPECT_TRUE(SameBytes(Contents(target), Hex("FF 80 80")));
+    EXPECT_TRUE(sameBytes(Contents(target), hexBytes("FF 80 80")));
 }
 
 TEST(FSWFStream, BitsNeeded)

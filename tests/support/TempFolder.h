@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+namespace brindlecast::testsupport
+{
+
+// A fresh folder of its own under the system's temporary folder, removed with everything in it
+// afterwards, even where a test took away write or search permission inside it.
+class TempFolder
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return root; }
+    std::filesystem::path operator/(const std::string& name) const { return root / name; }
+    std::string file(const std::string& name) const { return (root / name).string(); }
+
+    // Names of everything directly in the folder, hidden files included.
+    std::set<std::string> entries() const;
+
+private:
+    std::filesystem::path root;
+};
+
+} // namespace brindlecast::testsupport
