@@ -40,7 +40,7 @@ export class RuffleBrowser {
   rendererInUse = null;
 
   // The whole process ends after timeLimitSeconds, whatever the caller is doing.
-  static async launch({ timeLimitSeconds = 300, stepTimeoutSeconds = 30 } = {}) {
+  static async launch({ timeLimitSeconds = 300, stepTimeoutSeconds = 60 } = {}) {
     const browser = new RuffleBrowser();
     await browser.#start(timeLimitSeconds, stepTimeoutSeconds);
     return browser;

@@ -4,6 +4,8 @@
 import { Raster } from "./Raster.mjs";
 
 const CLICK_SETTLE_MS = 200;
+// Compiling Ruffle's module for the first movie takes seconds, more on a busy machine.
+const LOAD_TIMEOUT_MS = 60000;
 
 // Runs in the page: replaces the previous player, loads the movie, waits for its header.
 async function loadInPage({ url, timeoutMs }) {
@@ -80,7 +82,7 @@ export class RuffleMovie {
   static async load(page, url, browser) {
     let metadata;
     try {
-      metadata = await page.evaluate(loadInPage, { url, timeoutMs: 30000 });
+      metadata = await page.evaluate(loadInPage, { url, timeoutMs: LOAD_TIMEOUT_MS });
     } catch (error) {
       const reason = error.message.split("\n")[0].replace(/^page\.evaluate: (\w+: )?/, "");
       throw new Error(`Ruffle could not load the movie: ${reason}${describeLog(browser.log)}`);
