@@ -53,8 +53,9 @@ CliHost::Clock CliHost::StampClock()
     };
 }
 
-CliHost::CliHost(Clock runClock)
+CliHost::CliHost(Clock runClock, unsigned compressionThreads)
     : clock(std::move(runClock))
+    , threads(compressionThreads)
     , progressShown(isatty(STDERR_FILENO) == 1)
 {
 }
@@ -130,6 +131,11 @@ void CliHost::ExplainFailure(const std::string& detail)
     if (progressShown)
         std::fputs("\r\033[K", stderr);
     PrintMessage(detail);
+}
+
+unsigned CliHost::CompressionThreads()
+{
+    return threads != 0 ? threads : ConversionHost::CompressionThreads();
 }
 
 } // namespace brindlecast

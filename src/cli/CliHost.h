@@ -17,8 +17,9 @@ class CliHost : public ConversionHost
 public:
     using Clock = std::function<std::time_t()>;
 
-    // `clock` gives the time that stamps report lines.
-    explicit CliHost(Clock clock);
+    // `clock` gives the time that stamps report lines; `compressionThreads` 0 takes the
+    // machine's count.
+    explicit CliHost(Clock clock, unsigned compressionThreads = 0);
 
     // The current time, or SOURCE_DATE_EPOCH when that is set, so that scripts and tests can
     // fix the stamps.
@@ -36,12 +37,14 @@ public:
     std::string ProgramFolder() override;
     void OutputPathChanged(const std::string& path) override;
     void ExplainFailure(const std::string& detail) override;
+    unsigned CompressionThreads() override;
 
 private:
     void DrawProgress(int position);
     std::string Stamp(const char* format);
 
     Clock clock;
+    unsigned threads;
     bool progressShown;
     int progressMaximum = 0;
     std::string status;

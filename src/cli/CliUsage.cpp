@@ -24,12 +24,15 @@ Exit status: 0 when every movie was written without an error line, 1 when the ru
 lines (or info or split failed on a file), 2 for a usage error or a refused project.
 )";
 
-const std::string_view kConvertUsage = R"(Usage: brindlecast-cli convert PROJECT.imx
+const std::string_view kConvertUsage = R"(Usage: brindlecast-cli convert [--threads N] PROJECT.imx
 
 Converts the project's images with the project's own packing mode and options, as "Start
 Conversion" does in the program. The project file is never rewritten: a bare output name is
 completed (the program's folder, ".swf") for this run only. The frame rate and the image delay
 are taken into the ranges of the program's option controls (1 to 100, 0 to 1000).
+
+--threads N sets how many threads compress the pictures, 1 to 64 (default: one per core); the
+movie is the same for every count.
 
 Validation messages ("Please add Images." and the others) go to standard error, exit status 2.
 )";
@@ -51,6 +54,8 @@ Options (defaults are those of a new project):
                            (default http://www.example.com/brindlecast/)
   -t, --target NAME        browser window the link opens in (default _blank)
   -b, --background #RRGGBB background colour (default #FFFFFF)
+      --threads N          threads that compress the pictures, 1 to 64 (default: one per
+                           core); the movie is the same for every count
   -h, --help               show this text
 
 Relative paths are taken relative to the current folder.

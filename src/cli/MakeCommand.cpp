@@ -21,7 +21,7 @@ int RunMakeCommand(const std::vector<std::string>& arguments)
     }
     if (!request.usageError.empty())
         return UsageError("make", request.usageError);
-    return ConvertAndReport(request.project);
+    return ConvertAndReport(request.project, request.threads);
 }
 
 } // namespace brindlecast

@@ -1,5 +1,7 @@
 #include "cli/MakeOptions.h"
 
+#include "cli/ThreadsOption.h"
+
 #include <charconv>
 #include <map>
 #include <optional>
@@ -136,8 +138,14 @@ MakeRequest ParseMakeArguments(
             }
             option.inlineValue = arguments[++i];
         }
-        request.usageError
-            = ApplyOption(request.project, option.name, *option.inlineValue, currentFolder);
+        if (option.name == "--threads") {
+            const auto threads = ParseThreadCount(*option.inlineValue);
+            request.threads = threads.value_or(0);
+            request.usageError = threads ? "" : ThreadCountError();
+        } else {
+            request.usageError
+                = ApplyOption(request.project, option.name, *option.inlineValue, currentFolder);
+        }
         if (!request.usageError.empty())
             return request;
     }

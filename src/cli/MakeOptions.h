@@ -12,6 +12,7 @@ namespace brindlecast
 // that stops it.
 struct MakeRequest {
     TBrindlecast project;
+    unsigned threads = 0; // 0: the machine's count
     bool help = false;
     std::string usageError; // empty when the arguments were understood
 };

@@ -12,14 +12,14 @@
 namespace brindlecast
 {
 
-int ConvertAndReport(const TBrindlecast& project)
+int ConvertAndReport(const TBrindlecast& project, unsigned compressionThreads)
 {
     const auto problem = ValidateConversion(project);
     if (!problem.Passed()) {
         PrintMessage(problem.message);
         return kExitUsage;
     }
-    CliHost host(CliHost::StampClock());
+    CliHost host(CliHost::StampClock(), compressionThreads);
     InstallCancelOnInterrupt();
     const RunReport report = ConvertProject(project, host);
     for (const auto& line : report.Lines())

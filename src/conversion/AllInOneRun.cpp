@@ -79,8 +79,8 @@ namespace
             const auto read = VisitGifFrames(path, [&](const GifFrameVisit& visit) {
                 if (visit.frame.yieldsBitmap()) {
                     image.shapeId = BuildGifFrame(image.tags,
-                        MakeGifFrameBitmap(visit.frame, visit.screen.globalColorMap),
-                        image.shapeId);
+                        MakeGifFrameBitmap(visit.frame, visit.screen.globalColorMap), image.shapeId,
+                        movie.CompressionPool());
                     image.tags.Add(NewPlacement(static_cast<U16>(image.shapeId), kPictureDepth));
                 }
                 EndPicture(image);
@@ -135,7 +135,7 @@ namespace
                 report.TooManyFrames();
         }
 
-        MovieAssembly movie;
+        MovieAssembly movie { host.CompressionThreads() };
         S32 movieWidth = 0; // twips
         S32 movieHeight = 0;
         S32 previousId = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <thread>
 
 namespace brindlecast
 {
@@ -40,6 +42,13 @@ public:
 
     // Why an image or a movie failed, naming the file, beside the report's fixed line for it.
     virtual void ExplainFailure(const std::string& detail) = 0;
+
+    // Threads that compress the lossless bitmaps of a movie while the run goes on; 1 compresses
+    // each bitmap on the run's own thread as it is made. Every count writes the same bytes.
+    virtual unsigned CompressionThreads()
+    {
+        return std::max(1u, std::thread::hardware_concurrency());
+    }
 };
 
 } // namespace brindlecast

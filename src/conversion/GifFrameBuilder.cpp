@@ -12,14 +12,16 @@
 namespace brindlecast
 {
 
-S32 BuildGifFrame(TagList& tags, const GifFrameBitmap& bitmap, S32 previousId)
+S32 BuildGifFrame(
+    TagList& tags, const GifFrameBitmap& bitmap, S32 previousId, FCompressionPool* pool)
 {
     // Twip sizes are 32-bit: frames up to the image size limit fit.
     const S32 widthTwips = 20 * bitmap.width;
     const S32 heightTwips = 20 * bitmap.height;
 
     auto* lossless = new FDTDefineBitsLossless2Zell(3, static_cast<U16>(bitmap.paddedWidth),
-        static_cast<U16>(bitmap.paddedHeight), 256, bitmap.palette.data(), bitmap.pixels.data());
+        static_cast<U16>(bitmap.paddedHeight), 256, bitmap.palette.data(), bitmap.pixels.data(),
+        pool);
     tags.Add(lossless);
 
     auto* shape = new FDTDefineShapeZell(new FRect(0, 0, widthTwips, heightTwips));

@@ -67,7 +67,8 @@ namespace
                 if (!visit.frame.yieldsBitmap())
                     return;
                 image.shapeId = BuildGifFrame(image.tags,
-                    MakeGifFrameBitmap(visit.frame, visit.screen.globalColorMap), image.shapeId);
+                    MakeGifFrameBitmap(visit.frame, visit.screen.globalColorMap), image.shapeId,
+                    movie.CompressionPool());
                 image.exported.push_back({ image.shapeId,
                     LibraryExportName(path, visit.number, severalFrames ? 2 : 1) });
             });
@@ -109,7 +110,7 @@ namespace
                 MovieFailed(path, saved.Error());
         }
 
-        MovieAssembly movie;
+        MovieAssembly movie { host.CompressionThreads() };
         std::unique_ptr<FCTExportAssets> exports = std::make_unique<FCTExportAssets>();
         S32 previousId = 0;
     };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "conversion/TagList.h"
+#include "sdk/FCompressionPool.h"
 #include "sdk/FObjCollection.h"
 #include "sdk/FSaveResult.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,10 +14,18 @@ namespace brindlecast
 {
 
 // One movie being assembled: the writer's tag collection together with the bulk bytes its
-// tags point to, which must live until the movie has been written.
+// tags point to, which must live until the movie has been written, and the threads that
+// compress its lossless bitmaps meanwhile.
 class MovieAssembly
 {
 public:
+    // With more than one thread, bitmaps are compressed on a pool of that many; with one, each
+    // as it is made. The movie's bytes are the same either way.
+    explicit MovieAssembly(unsigned compressionThreads = 1);
+
+    // Where the lossless bitmaps of this movie are compressed; null for the run's own thread.
+    FCompressionPool* CompressionPool() { return pool.get(); }
+
     void Add(FObj* tag); // takes ownership
     void Append(TagList&& tags);
 
@@ -27,6 +37,7 @@ public:
 private:
     // Declared first so that it is destroyed after the tags pointing into it.
     std::vector<std::vector<std::uint8_t>> keptBytes;
+    std::unique_ptr<FCompressionPool> pool;
     FObjCollection movie;
 };
 

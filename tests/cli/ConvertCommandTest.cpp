@@ -134,6 +134,11 @@ TEST(Cli, HelpAndUsageErrors)
         { {}, 2, "", "Usage: brindlecast-cli COMMAND" },
         { { "frobnicate" }, 2, "", "unknown command \"frobnicate\"" },
         { { "convert" }, 2, "", "convert: expects one project file" },
+        { { "convert", "--threads", "2" }, 2, "", "convert: expects one project file" },
+        { { "convert", "a.imx", "b.imx" }, 2, "", "convert: expects one project file" },
+        { { "convert", "--threads=0", "a.imx" }, 2, "",
+            "convert: --threads takes a whole number from 1 to 64" },
+        { { "convert", "a.imx", "--threads" }, 2, "", "convert: --threads needs a value" },
         { { "split" }, 2, "", "split: expects one GIF file" },
         { { "info" }, 2, "", "info: no images given" },
     };
@@ -144,4 +149,22 @@ TEST(Cli, HelpAndUsageErrors)
         EXPECT_EQ(run.out.rfind(c.outStart, 0), 0u) << name << ": " << run.out;
         EXPECT_NE(run.err.find(c.errPart), std::string::npos) << name << ": " << run.err;
     }
+}
+
+TEST_F(ConvertCommand, ThreadsOptionGoesBeforeOrAfterTheProject)
+{
+    TBrindlecast project;
+    project.Images = { gif, gif };
+    project.Output = folder.file("movie.swf");
+    writeProject(project);
+    std::string movies[2];
+    const std::vector<std::string> runs[2]
+        = { { "convert", "--threads", "2", "p.imx" }, { "convert", "p.imx", "--threads=1" } };
+    for (int i = 0; i < 2; ++i) {
+        const CliRun run = runCli(runs[i], folder.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        movies[i] = readFile(folder.file("movie.swf"));
+    }
+    EXPECT_FALSE(movies[0].empty());
+    EXPECT_TRUE(movies[0] == movies[1]);
 }

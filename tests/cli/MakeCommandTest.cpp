@@ -110,6 +110,10 @@ TEST_F(MakeCommand, UsageErrorsStopBeforeAnythingIsWritten)
         { { "make", "-b", "#12345G", "anim.gif" }, "--background takes a colour as #RRGGBB" },
         { { "make", "--mode", "movie", "anim.gif" }, "--mode takes all, each or library" },
         { { "make", "--size", "3", "anim.gif" }, "unknown option --size" },
+        { { "make", "--threads", "0", "anim.gif" }, "--threads takes a whole number from 1 to 64" },
+        { { "make", "--threads=65", "anim.gif" }, "--threads takes a whole number from 1 to 64" },
+        { { "make", "--threads", "two", "anim.gif" },
+            "--threads takes a whole number from 1 to 64" },
         { { "make", "anim.gif", "-o" }, "--output needs a value" },
         { { "make" }, "no images given" },
     };
@@ -146,4 +150,19 @@ TEST_F(MakeCommand, MovieIsTheSameWhateverTheCurrentFolder)
         EXPECT_TRUE(std::filesystem::is_empty(folder.path() / cwd)) << "nothing is left in " << cwd;
     }
     EXPECT_EQ(readFile(folder.file("one.swf")), readFile(folder.file("two.swf")));
+}
+
+TEST_F(MakeCommand, ThreadCountChangesNoByteOfTheMovie)
+{
+    std::string movies[2];
+    const char* counts[2] = { "1", "3" };
+    for (int i = 0; i < 2; ++i) {
+        const CliRun run = runCli(
+            { "make", "--threads", counts[i], "-o", "show", "anim.gif", "photo.jpg", "anim.gif" },
+            folder.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        movies[i] = readFile(folder.file("show.swf"));
+    }
+    EXPECT_FALSE(movies[0].empty());
+    EXPECT_TRUE(movies[0] == movies[1]);
 }
