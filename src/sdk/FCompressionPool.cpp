@@ -23,13 +23,13 @@ FCompressionPool::~FCompressionPool()
 
 std::future<std::vector<U8>> FCompressionPool::Submit(Job job)
 {
-    std::packaged_task<std::vector<U8>()> task(std::move(job));
-    auto result = task.get_future();
+    Pending pending { std::move(job), {} };
+    auto result = pending.result.get_future();
     {
         std::unique_lock lock(mutex);
         jobFinished.wait(lock, [this] { return unfinished < window; });
         ++unfinished;
-        queue.push_back(std::move(task));
+        queue.push_back(std::move(pending));
     }
     jobQueued.notify_one();
     return result;
@@ -38,17 +38,23 @@ std::future<std::vector<U8>> FCompressionPool::Submit(Job job)
 void FCompressionPool::Work()
 {
     for (;;) {
-        std::packaged_task<std::vector<U8>()> task;
+        Pending pending;
         {
             std::unique_lock lock(mutex);
             jobQueued.wait(lock, [this] { return stopping || !queue.empty(); });
             if (queue.empty())
                 return;
-            task = std::move(queue.front());
+            pending = std::move(queue.front());
             queue.pop_front();
         }
         // A failure inside the job (memory) travels to whoever waits for its result.
-        task();
+        try {
+            pending.result.set_value(pending.job());
+        } catch (...) {
+            pending.result.set_exception(std::current_exception());
+        }
+        // The job's input goes now, not with the result the movie keeps until it is written.
+        pending = {};
         {
             std::lock_guard lock(mutex);
             --unfinished;

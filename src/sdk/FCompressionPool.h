@@ -13,10 +13,10 @@
 
 // Worker threads that compress bitmaps while the movie is still being assembled. Each job owns
 // its input and gives its bytes through a future, which the tag waits for only when the movie
-// is written. At most `window` jobs are queued or running at once: Submit waits for one to
-// finish first, so the inputs held by the pool stay a bounded amount of memory however long
-// the movie is. The pool touches no state of the writer (character ids, streams), so ids and
-// output bytes are those of a run without it.
+// is written; the job, and so its input, is released as soon as it has run. At most `window` jobs
+// are queued or running at once: Submit waits for one to finish first, so the inputs held by the
+// pool stay a bounded amount of memory however long the movie is. The pool touches no state of the
+// writer (character ids, streams), so ids and output bytes are those of a run without it.
 class FCompressionPool
 {
 public:
@@ -37,7 +37,11 @@ private:
     std::mutex mutex;
     std::condition_variable jobQueued;
     std::condition_variable jobFinished;
-    std::deque<std::packaged_task<std::vector<U8>()>> queue;
+    struct Pending {
+        Job job;
+        std::promise<std::vector<U8>> result;
+    };
+    std::deque<Pending> queue;
     std::size_t unfinished = 0; // queued or running
     bool stopping = false;
     std::vector<std::thread> workers;

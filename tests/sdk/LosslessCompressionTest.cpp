@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <stdexcept>
 #include <zlib.h>
 
@@ -165,6 +166,19 @@ TEST(CompressionPool, FailureOfAJobReachesItsResult)
     auto fine = pool.Submit([] { return Bytes { 7 }; });
     EXPECT_THROW(failing.get(), std::bad_alloc);
     EXPECT_EQ(fine.get(), Bytes { 7 });
+}
+
+TEST(CompressionPool, AJobsInputIsReleasedOnceItHasRun)
+{
+    // A long movie keeps every result until it is written; the inputs must not stay with them.
+    FCompressionPool pool(1, 2);
+    auto input = std::make_shared<Bytes>(1000, U8 { 5 });
+    std::weak_ptr<Bytes> watch = input;
+    auto result = pool.Submit([input = std::move(input)] { return *input; });
+    result.wait();
+    EXPECT_EQ(pool.Submit([] { return Bytes {}; }).get(), Bytes {}); // the first job is done
+    EXPECT_TRUE(watch.expired());
+    EXPECT_EQ(result.get(), Bytes(1000, U8 { 5 }));
 }
 
 TEST(CompressionPool, SubmitWaitsWhileTheWindowIsFull)
