@@ -6,6 +6,7 @@
 #include "imaging/JpegInfoReader.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 namespace brindlecast
@@ -22,6 +23,14 @@ namespace
         }
     }
 
+    // The file name shown is the full path, as in the program's information panel.
+    std::string FullPath(const std::string& path)
+    {
+        std::error_code error;
+        const auto absolute = std::filesystem::absolute(path, error);
+        return error ? path : absolute.string();
+    }
+
     // The information lines of one file, or none after a message on standard error.
     std::optional<InfoLines> ReadImageInfo(const std::string& path)
     {
@@ -32,7 +41,7 @@ namespace
                 PrintMessage(info.error());
                 return std::nullopt;
             }
-            return GifInfoLines(path, info.value());
+            return GifInfoLines(FullPath(path), info.value());
         }
         case ImageKind::Jpeg: {
             const auto info = imaging::readJpegInfo(path);
@@ -40,7 +49,7 @@ namespace
                 PrintMessage(info.error());
                 return std::nullopt;
             }
-            return JpegInfoLines(path, info.value());
+            return JpegInfoLines(FullPath(path), info.value());
         }
         case ImageKind::Unsupported:
             break;

@@ -30,8 +30,9 @@ TEST(InfoCommand, PrintsTheInformationValuesOfEachFile)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("broken.jpg"), std::string::npos) << run.err;
     EXPECT_EQ(run.out,
-        "File Name: t.gif\n"
-        "File Size: "
+        "File Name: " + gifPath
+            + "\n"
+              "File Size: "
             + std::to_string(std::filesystem::file_size(gifPath))
             + " Bytes.\n"
               "Width: 30\n"
@@ -48,7 +49,9 @@ TEST(InfoCommand, PrintsTheInformationValuesOfEachFile)
             + "\n"
               "Dither Mode : Nearest color matching w/o error correction\n"
               "\n"
-              "File Name: g.jpg\n"
+              "File Name: "
+            + jpegPath
+            + "\n"
               "File Size: "
             + std::to_string(std::filesystem::file_size(jpegPath))
             + " Bytes.\n"
