@@ -1,11 +1,15 @@
 #include "project/ProjectFileReader.h"
 
+#include "FileBytes.h"
 #include "ProjectExpectations.h"
-#include "TemporaryFolder.h"
+#include "TempFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+
+using brindlecast::testsupport::TempFolder;
+using brindlecast::testsupport::writeFile;
 
 namespace
 {
@@ -137,11 +141,11 @@ const AcceptedCase kAccepted[] = {
 
 TEST(ProjectFileReader, AcceptedFilesFillBothRecords)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("case.imx");
     for (const AcceptedCase& c : kAccepted) {
         SCOPED_TRACE(c.name);
-        WriteBytes(path, c.text);
+        writeFile(path, c.text);
         TBrindlecast current;
         TBrindlecast saved = DistinctRecord();
         TBrindlecast want = AllElementsMissing();
@@ -186,11 +190,11 @@ TEST(ProjectFileReader, RefusedFilesChangeNeitherRecord)
         { "capital root",
             "<BRINDLECASTPROJECT>\r\n<prgid>VAQ1000</prgid>\r\n</BRINDLECASTPROJECT>\r\n" },
     };
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("refused.imx");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteBytes(path, c.text);
+        writeFile(path, c.text);
         TBrindlecast current = DistinctRecord();
         current.Untouched = true;
         TBrindlecast saved;
@@ -209,9 +213,9 @@ TEST(ProjectFileReader, RefusedFilesChangeNeitherRecord)
 
 TEST(ProjectFileReader, UnreadableFilesNameThePathAndChangeNeitherRecord)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string tooLarge = folder.file("large.imx");
-    WriteBytes(tooLarge, Project(std::string(kProjectFileSizeLimit, ' ')));
+    writeFile(tooLarge, Project(std::string(kProjectFileSizeLimit, ' ')));
     const struct {
         const char* name;
         std::string path;

@@ -1,7 +1,5 @@
 #include "project/ProjectFileWriter.h"
 
-#include "TemporaryFolder.h"
-
 #include <gtest/gtest.h>
 
 TEST(ProjectFileWriter, DefaultProjectWritesTheFifteenLineLayout)

@@ -1,5 +1,5 @@
 #include "ProjectExpectations.h"
-#include "TemporaryFolder.h"
+#include "TempFolder.h"
 #include "project/ProjectComparison.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
@@ -9,6 +9,8 @@
 #include <limits>
 #include <random>
 #include <string>
+
+using brindlecast::testsupport::TempFolder;
 
 namespace
 {
@@ -70,7 +72,7 @@ private:
 
 TEST(ProjectRoundTrip, SavedRecordsLoadBackFieldByField)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("round trip.imx");
     RandomRecords records(20261211);
     for (int round = 0; round < 100; ++round) {

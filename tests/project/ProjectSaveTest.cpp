@@ -1,5 +1,7 @@
+#include "FileBytes.h"
 #include "ProjectExpectations.h"
-#include "TemporaryFolder.h"
+#include "RunInChild.h"
+#include "TempFolder.h"
 #include "project/ProjectFileWriter.h"
 
 #include <csignal>
@@ -9,21 +11,16 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+using brindlecast::testsupport::readFile;
+using brindlecast::testsupport::runInChild;
+using brindlecast::testsupport::TempFolder;
+using brindlecast::testsupport::writeFile;
 
 namespace fs = std::filesystem;
 
 namespace
 {
-
-std::set<std::string> NamesIn(const fs::path& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 TBrindlecast EditedProject()
 {
@@ -36,24 +33,24 @@ TBrindlecast EditedProject()
 
 TEST(ProjectSave, WritesTheFileAndTakesTheSnapshot)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("p.imx");
     const TBrindlecast current = EditedProject();
     TBrindlecast saved;
 
     ASSERT_TRUE(SaveProjectFile(path, current, saved).ok());
 
-    EXPECT_EQ(ReadBytes(path), ProjectFileText(current));
+    EXPECT_EQ(readFile(path), ProjectFileText(current));
     ExpectSameStoredFields(saved, current);
-    EXPECT_EQ(NamesIn(folder.path()), std::set<std::string> { "p.imx" });
+    EXPECT_EQ(folder.entries(), std::set<std::string> { "p.imx" });
 }
 
 TEST(ProjectSave, ReplacingAFileKeepsItsPermissionsAndLinks)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string real = folder.file("real.imx");
     const std::string link = folder.file("link.imx");
-    WriteBytes(real, "earlier");
+    writeFile(real, "earlier");
     ASSERT_EQ(chmod(real.c_str(), 0640), 0);
     fs::create_symlink("real.imx", link);
     TBrindlecast saved;
@@ -61,19 +58,19 @@ TEST(ProjectSave, ReplacingAFileKeepsItsPermissionsAndLinks)
     ASSERT_TRUE(SaveProjectFile(link, EditedProject(), saved).ok());
 
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadBytes(real), ProjectFileText(EditedProject()));
+    EXPECT_EQ(readFile(real), ProjectFileText(EditedProject()));
     struct stat status {
     };
     ASSERT_EQ(stat(real.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
-    EXPECT_EQ(NamesIn(folder.path()), (std::set<std::string> { "link.imx", "real.imx" }));
+    EXPECT_EQ(folder.entries(), (std::set<std::string> { "link.imx", "real.imx" }));
 }
 
 TEST(ProjectSave, UnwritableTargetsReportTheErrorAndKeepTheSnapshot)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     fs::create_directory(folder.path() / "a folder.imx");
-    WriteBytes(folder.file("plain file"), "not a folder");
+    writeFile(folder.file("plain file"), "not a folder");
     const struct {
         const char* name;
         std::string path;
@@ -91,7 +88,7 @@ TEST(ProjectSave, UnwritableTargetsReportTheErrorAndKeepTheSnapshot)
         EXPECT_FALSE(result.ok());
         EXPECT_NE(result.error.find(c.path + ": "), std::string::npos) << result.error;
         ExpectSameRecord(saved, TBrindlecast());
-        EXPECT_EQ(NamesIn(folder.path()), (std::set<std::string> { "a folder.imx", "plain file" }));
+        EXPECT_EQ(folder.entries(), (std::set<std::string> { "a folder.imx", "plain file" }));
         EXPECT_TRUE(fs::is_empty(folder.path() / "a folder.imx"));
     }
 }
@@ -100,15 +97,13 @@ TEST(ProjectSave, UnwritableTargetsReportTheErrorAndKeepTheSnapshot)
 // as it was, byte for byte, and no temporary file may be left behind.
 TEST(ProjectSave, WriteRefusedByTheDiskKeepsTheEarlierFile)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("p.imx");
     TBrindlecast saved;
     ASSERT_TRUE(SaveProjectFile(path, TBrindlecast(), saved).ok());
-    const std::string earlier = ReadBytes(path);
+    const std::string earlier = readFile(path);
 
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    const int status = runInChild([&] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit { 100, 100 };
         setrlimit(RLIMIT_FSIZE, &limit);
@@ -116,13 +111,10 @@ TEST(ProjectSave, WriteRefusedByTheDiskKeepsTheEarlierFile)
         const FileWriteResult result = SaveProjectFile(path, EditedProject(), snapshot);
         const bool reported = !result.ok() && result.error.find(path) != std::string::npos;
         const bool snapshotKept = snapshot.Images.empty();
-        _exit(reported && snapshotKept ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not report the refused write";
+        return reported && snapshotKept ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0) << "the save did not report the refused write";
 
-    EXPECT_EQ(ReadBytes(path), earlier);
-    EXPECT_EQ(NamesIn(folder.path()), std::set<std::string> { "p.imx" });
+    EXPECT_EQ(readFile(path), earlier);
+    EXPECT_EQ(folder.entries(), std::set<std::string> { "p.imx" });
 }

@@ -19,17 +19,30 @@ std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path)
     return { std::istreambuf_iterator<char>(in), {} };
 }
 
-void writeFile(const std::filesystem::path& path, std::string_view bytes)
+bool tryWriteFile(const std::filesystem::path& path, std::string_view bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
+    out.close();
+    return !out.fail();
+}
+
+bool tryWriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    return tryWriteFile(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+void writeFile(const std::filesystem::path& path, std::string_view bytes)
+{
+    if (!tryWriteFile(path, bytes))
         throw std::runtime_error("cannot write " + path.string());
 }
 
 void writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
-    writeFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!tryWriteFile(path, bytes))
+        throw std::runtime_error("cannot write " + path.string());
 }
 
 } // namespace brindlecast::testsupport

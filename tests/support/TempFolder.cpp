@@ -42,10 +42,10 @@ TempFolder::~TempFolder()
     fs::remove_all(root, ignored);
 }
 
-std::set<std::string> TempFolder::entries() const
+std::set<std::string> entryNames(const fs::path& folder)
 {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(root))
+    for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     return names;
 }

@@ -1,11 +1,10 @@
+#include "FileBytes.h"
 #include "SwfTestBytes.h"
+#include "TempFolder.h"
 #include "swfread/SwfFile.h"
 #include "swfread/SwfMovie.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace brindlecast::swfread::test
 {
@@ -165,14 +164,9 @@ namespace
 
     TEST(SwfContainer, ReadsFilesAndNamesTheMissingOne)
     {
-        const auto folder
-            = std::filesystem::temp_directory_path() / ("swfread_test_" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
+        const testsupport::TempFolder folder;
         const auto path = folder / "one_frame.swf";
-        const Bytes fws = hexBytes(kOneFrameMovie);
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(fws.data()),
-                static_cast<std::streamsize>(fws.size()));
+        testsupport::writeFile(path, hexBytes(kOneFrameMovie));
 
         const auto movie = readSwfFile(path);
         ASSERT_TRUE(movie) << movie.error();
@@ -183,7 +177,6 @@ namespace
         EXPECT_TRUE(
             missing.error().starts_with((folder / "missing.swf").string() + ": cannot open"))
             << missing.error();
-        std::filesystem::remove_all(folder);
     }
 
 } // namespace

@@ -1,5 +1,7 @@
+#include "FileBytes.h"
 #include "JpegFixture.h"
 #include "SwfTestBytes.h"
+#include "TempFolder.h"
 #include "sdk/FActionCondition.h"
 #include "sdk/FActions.h"
 #include "sdk/FButtonRecord2.h"
@@ -24,9 +26,7 @@
 #include "swfread/SwfTagDecoders.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace brindlecast::swfread::test
 {
@@ -143,14 +143,6 @@ namespace
     class SwfRoundTrip : public ::testing::Test
     {
     protected:
-        void SetUp() override
-        {
-            folder = std::filesystem::temp_directory_path()
-                / ("swfread_roundtrip_" + std::to_string(getpid()));
-            std::filesystem::create_directories(folder);
-        }
-        void TearDown() override { std::filesystem::remove_all(folder); }
-
         std::filesystem::path write(
             const char* name, U8 compressed, S32 width = 2000, S32 height = 800)
         {
@@ -162,13 +154,7 @@ namespace
             return path;
         }
 
-        Bytes fileBytes(const std::filesystem::path& path)
-        {
-            std::ifstream in(path, std::ios::binary);
-            return { std::istreambuf_iterator<char>(in), {} };
-        }
-
-        std::filesystem::path folder;
+        testsupport::TempFolder folder;
         Sources sources;
     };
 
@@ -308,8 +294,8 @@ namespace
 
     TEST_F(SwfRoundTrip, EveryTruncatedCopyOfAFullMovieFails)
     {
-        const Bytes fws = fileBytes(write("full.swf", 0));
-        const Bytes cws = fileBytes(write("full_packed.swf", 1));
+        const Bytes fws = testsupport::readFileBytes(write("full.swf", 0));
+        const Bytes cws = testsupport::readFileBytes(write("full_packed.swf", 1));
         ASSERT_TRUE(readSwfBytes(fws));
         ASSERT_TRUE(readSwfBytes(cws));
         for (size_t length = 0; length < fws.size(); ++length) {

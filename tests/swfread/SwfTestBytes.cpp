@@ -2,47 +2,12 @@
 
 #include "swfread/SwfFile.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <zlib.h>
 
 namespace brindlecast::swfread::test
 {
-
-Bytes hexBytes(std::string_view hex)
-{
-    Bytes bytes;
-    for (size_t i = 0; i < hex.size();) {
-        if (hex[i] == ' ') {
-            ++i;
-            continue;
-        }
-        bytes.push_back(
-            static_cast<uint8_t>(std::stoul(std::string(hex.substr(i, 2)), nullptr, 16)));
-        i += 2;
-    }
-    return bytes;
-}
-
-std::string toHex(std::span<const uint8_t> bytes)
-{
-    std::string text;
-    for (const uint8_t byte : bytes) {
-        char digits[4];
-        std::snprintf(digits, sizeof digits, "%02X ", byte);
-        text += digits;
-    }
-    return text;
-}
-
-Bytes concat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
 
 Bytes zlibCompress(std::span<const uint8_t> bytes)
 {

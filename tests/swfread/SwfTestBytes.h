@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HexBytes.h"
 #include "swfread/SwfTag.h"
 
 #include <cstdint>
@@ -12,12 +13,10 @@
 namespace brindlecast::swfread::test
 {
 
-using Bytes = std::vector<uint8_t>;
-
-// "46 57 53" -> {0x46, 0x57, 0x53}.
-Bytes hexBytes(std::string_view hex);
-std::string toHex(std::span<const uint8_t> bytes);
-Bytes concat(std::initializer_list<Bytes> parts);
+using testsupport::Bytes;
+using testsupport::concat;
+using testsupport::hexBytes;
+using testsupport::toHex;
 
 Bytes zlibCompress(std::span<const uint8_t> bytes);
 
