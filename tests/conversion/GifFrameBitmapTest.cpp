@@ -1,6 +1,13 @@
 #include "conversion/GifFrameBitmap.h"
 
+#include "conversion/GifFrameBuilder.h"
+#include "conversion/MovieAssembly.h"
+#include "sdk/FDT.h"
+#include "swfread/SwfMovie.h"
+
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace brindlecast;
 using imaging::GifColor;
@@ -116,4 +123,55 @@ TEST(GifFrameBitmap, OnlyASetTransparencyFlagClearsItsEntry)
         EXPECT_EQ(Entry(bitmap, 5), c.entry5) << c.name;
         EXPECT_EQ(Entry(bitmap, 4), (std::array<std::uint8_t, 4> { 4, 5, 6, 255 })) << c.name;
     }
+}
+
+// The bitmap keeps its padded size while the shape covers the frame's own size, drawn clockwise
+// from the origin with fill style 1 only; the first picture of a movie removes nothing.
+TEST(GifFrameBuilder, ShapeCoversTheUnpaddedFrameFromTheOrigin)
+{
+    ResetCharacterIds();
+    TagList tags;
+    EXPECT_EQ(BuildGifFrame(tags, MakeGifFrameBitmap(FrameOf(10, 6), TableOf(4, 0)), 0), 2);
+
+    const auto path = std::filesystem::temp_directory_path()
+        / ("brindlecast-gif-shape-" + std::to_string(getpid()) + ".swf");
+    MovieAssembly movie;
+    movie.Append(std::move(tags));
+    ASSERT_TRUE(movie.Save(path.string(), 200, 120, 12));
+    auto read = swfread::readSwfFile(path);
+    std::filesystem::remove(path);
+    ASSERT_TRUE(read.ok()) << read.error();
+    const auto& written = read.value();
+
+    ASSERT_EQ(written.tags.size(), 3u); // bitmap, shape, end: no removal
+    const auto* bitmap = written.character<swfread::SwfLosslessBitmap>(1);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->width, 12);
+    EXPECT_EQ(bitmap->height, 8);
+    const auto* shape = written.character<swfread::SwfShape>(2);
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->bounds, (swfread::SwfRect { shape->bounds.bits, 0, 200, 0, 120 }));
+    ASSERT_EQ(shape->fillStyles.size(), 1u);
+    EXPECT_EQ(shape->fillStyles[0].type, 0x41); // clipped
+    EXPECT_EQ(shape->fillStyles[0].bitmapId, 1);
+    EXPECT_EQ(shape->fillStyles[0].matrix.scaleX, 20 << 16);
+    EXPECT_EQ(shape->fillStyles[0].matrix.scaleY, 20 << 16);
+    EXPECT_TRUE(shape->lineStyles.empty());
+
+    using Record = swfread::SwfShapeRecord;
+    ASSERT_EQ(shape->records.size(), 6u);
+    const Record& change = shape->records[0];
+    EXPECT_EQ(change.kind, Record::Kind::StyleChange);
+    EXPECT_TRUE(change.hasFillStyle1);
+    EXPECT_EQ(change.fillStyle1, 1u);
+    EXPECT_FALSE(
+        change.hasMoveTo || change.hasFillStyle0 || change.hasLineStyle || change.hasNewStyles);
+    const std::pair<int32_t, int32_t> edges[]
+        = { { 200, 0 }, { 0, 120 }, { -200, 0 }, { 0, -120 } };
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(shape->records[i + 1].kind, Record::Kind::StraightEdge) << i;
+        EXPECT_EQ(std::make_pair(shape->records[i + 1].dx, shape->records[i + 1].dy), edges[i])
+            << i;
+    }
+    EXPECT_EQ(shape->records[5].kind, Record::Kind::End);
 }
