@@ -39,8 +39,10 @@ namespace
                 threads = argument.substr(10);
             else if (argument == "--threads")
                 return { {}, 0, "--threads needs a value" };
-            else if (argument.empty() || argument.front() == '-')
+            else if (argument.empty())
                 return { {}, 0, "expects one project file" };
+            else if (argument.front() == '-')
+                return { {}, 0, "unknown option " + argument };
             else
                 files.push_back(argument);
             if (threads) {

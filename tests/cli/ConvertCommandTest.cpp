@@ -136,6 +136,7 @@ TEST(Cli, HelpAndUsageErrors)
         { { "convert" }, 2, "", "convert: expects one project file" },
         { { "convert", "--threads", "2" }, 2, "", "convert: expects one project file" },
         { { "convert", "a.imx", "b.imx" }, 2, "", "convert: expects one project file" },
+        { { "convert", "--bogus", "a.imx" }, 2, "", "convert: unknown option --bogus" },
         { { "convert", "--threads=0", "a.imx" }, 2, "",
             "convert: --threads takes a whole number from 1 to 64" },
         { { "convert", "a.imx", "--threads" }, 2, "", "convert: --threads needs a value" },
