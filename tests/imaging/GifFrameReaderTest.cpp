@@ -2,7 +2,7 @@
 
 #include "GifFixture.h"
 #include "GifTestSupport.h"
-#include "TestFolder.h"
+#include "TempFolder.h"
 #include "imaging/GifImage.h"
 
 #include <algorithm>
@@ -18,16 +18,6 @@ namespace
     using fixtures::GifFixture;
     using fixtures::GifFixtureFrame;
 
-    GifFixtureFrame frameAt(int left, int top, int width, int height)
-    {
-        GifFixtureFrame frame;
-        frame.left = left;
-        frame.top = top;
-        frame.width = width;
-        frame.height = height;
-        return frame;
-    }
-
     GifFixture twoFramesLocalTable()
     {
         GifFixture fixture;
@@ -35,7 +25,7 @@ namespace
         fixture.height = 10;
         fixture.globalColors = 16;
         fixture.backgroundIndex = 3;
-        fixture.frames = { frameAt(0, 0, 20, 10), frameAt(5, 2, 7, 3) };
+        fixture.frames = { GifFixtureFrame::at(0, 0, 20, 10), GifFixtureFrame::at(5, 2, 7, 3) };
         fixture.frames[1].localColors = 256;
         return fixture;
     }
@@ -69,7 +59,7 @@ namespace
     {
         GifFixture fixture;
         fixture.globalColors = 0;
-        fixture.frames = { frameAt(0, 0, 16, 16) };
+        fixture.frames = { GifFixtureFrame::at(0, 0, 16, 16) };
         fixture.frames[0].localColors = 3;
         return fixture;
     }
@@ -223,7 +213,7 @@ namespace
     TEST(GifFrameReader, HandsOverOneFrameAtATime)
     {
         const GifFixture fixture = GifFixture::animation(6, 4, 3, 4);
-        TestFolder folder;
+        testsupport::TempFolder folder;
         fixtures::writeGif(folder / "three_frames.gif", fixture);
 
         auto opened = GifFrameReader::open(folder / "three_frames.gif");

@@ -1,12 +1,11 @@
 #include "imaging/GifFrameWriter.h"
 
+#include "FileBytes.h"
 #include "GifFixture.h"
-#include "TestFolder.h"
+#include "TempFolder.h"
 #include "imaging/GifImage.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace brindlecast::imaging
 {
@@ -15,21 +14,8 @@ namespace
 
     using fixtures::GifFixture;
     using fixtures::GifFixtureFrame;
-
-    std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return { std::istreambuf_iterator<char>(in), {} };
-    }
-
-    std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder)
-    {
-        std::vector<std::filesystem::path> files;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
-            files.push_back(entry.path().filename());
-        std::sort(files.begin(), files.end());
-        return files;
-    }
+    using testsupport::readFileBytes;
+    using testsupport::TempFolder;
 
     // An animation with a bit of everything a frame can carry.
     GifFixture mixedAnimation()
@@ -53,7 +39,7 @@ namespace
 
     TEST(GifFrameWriter, EverySplitFrameLoadsBackUnchanged)
     {
-        TestFolder folder;
+        TempFolder folder;
         const GifFixture fixture = mixedAnimation();
         fixtures::writeGif(folder / "walk.gif", fixture);
         auto source = GifImage::load(folder / "walk.gif");
@@ -86,7 +72,7 @@ namespace
             EXPECT_EQ(got.raster, want.raster);
             EXPECT_EQ(got.yieldsBitmap(), want.yieldsBitmap());
             // Readers that look at the signature see 89a exactly when extensions are kept.
-            const std::vector<std::uint8_t> bytes = fileBytes(target);
+            const std::vector<std::uint8_t> bytes = readFileBytes(target);
             EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6),
                 want.extensions.empty() ? "GIF87a" : "GIF89a");
         }
@@ -105,7 +91,7 @@ namespace
         for (const auto& [name, fixture] :
             { std::pair { "short_local_table", shortTable }, std::pair { "no_table", noTable } }) {
             SCOPED_TRACE(name);
-            TestFolder folder;
+            TempFolder folder;
             fixtures::writeGif(folder / "odd.gif", fixture);
             auto source = GifImage::load(folder / "odd.gif");
             ASSERT_TRUE(source) << source.error();
@@ -128,7 +114,7 @@ namespace
 
     TEST(GifFrameWriter, IndexPastTheLastFrameWritesNothing)
     {
-        TestFolder folder;
+        TempFolder folder;
         fixtures::writeGif(folder / "still.gif", GifFixture::animation(4, 4, 1, 2));
         fixtures::writeFixtureBytes(folder / "earlier.gif", { 'o', 'l', 'd' });
         for (const int index : { 1, 7, -1 }) {
@@ -137,9 +123,9 @@ namespace
             ASSERT_TRUE(saved) << saved.error();
             EXPECT_FALSE(saved.value());
         }
-        EXPECT_EQ(fileBytes(folder / "earlier.gif"), (std::vector<std::uint8_t> { 'o', 'l', 'd' }));
-        EXPECT_EQ(filesIn(folder.path()),
-            (std::vector<std::filesystem::path> { "earlier.gif", "still.gif" }));
+        EXPECT_EQ(
+            readFileBytes(folder / "earlier.gif"), (std::vector<std::uint8_t> { 'o', 'l', 'd' }));
+        EXPECT_EQ(folder.entries(), (std::set<std::string> { "earlier.gif", "still.gif" }));
     }
 
     struct FailureCase {
@@ -163,7 +149,7 @@ namespace
         };
         for (const FailureCase& failure : cases) {
             SCOPED_TRACE(failure.name);
-            TestFolder folder;
+            TempFolder folder;
             const GifFixture fixture = GifFixture::animation(6, 6, 2, 4);
             fixtures::writeGif(folder / "walk.gif", fixture);
             std::vector<std::uint8_t> damaged = fixtures::encodeGif(fixture);
@@ -171,20 +157,20 @@ namespace
             fixtures::writeFixtureBytes(folder / "damaged.gif", damaged);
             fixtures::writeFixtureBytes(folder / "earlier.gif", { 'o', 'l', 'd' });
             std::filesystem::create_directory(folder / "folder");
-            const auto before = filesIn(folder.path());
+            const auto before = folder.entries();
 
             auto saved = saveGifFrame(folder / failure.source, 0, folder / failure.target);
             ASSERT_FALSE(saved);
             EXPECT_NE(saved.error().find(failure.message), std::string::npos) << saved.error();
-            EXPECT_EQ(
-                fileBytes(folder / "earlier.gif"), (std::vector<std::uint8_t> { 'o', 'l', 'd' }));
-            EXPECT_EQ(filesIn(folder.path()), before);
+            EXPECT_EQ(readFileBytes(folder / "earlier.gif"),
+                (std::vector<std::uint8_t> { 'o', 'l', 'd' }));
+            EXPECT_EQ(folder.entries(), before);
         }
     }
 
     TEST(GifFrameWriter, ReplacesAnEarlierFile)
     {
-        TestFolder folder;
+        TempFolder folder;
         fixtures::writeGif(folder / "walk.gif", GifFixture::animation(6, 6, 2, 4));
         fixtures::writeFixtureBytes(folder / "walk_F2.gif", { 'o', 'l', 'd' });
         auto saved = saveGifFrame(folder / "walk.gif", 1, folder / "walk_F2.gif");

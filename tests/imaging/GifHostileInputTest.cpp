@@ -15,16 +15,6 @@ namespace
     using fixtures::GifFixture;
     using fixtures::GifFixtureFrame;
 
-    GifFixtureFrame frameAt(int left, int top, int width, int height)
-    {
-        GifFixtureFrame frame;
-        frame.left = left;
-        frame.top = top;
-        frame.width = width;
-        frame.height = height;
-        return frame;
-    }
-
     GifFixture oneFrameClaiming(int claimedWidth, int claimedHeight)
     {
         GifFixture fixture = GifFixture::animation(8, 8, 1, 4);
@@ -126,7 +116,7 @@ namespace
     TEST(GifHostileInput, EveryTruncationFailsCleanlyOrKeepsCompleteFrames)
     {
         GifFixture fixture = GifFixture::animation(12, 9, 3, 16);
-        fixture.frames[1] = frameAt(3, 2, 5, 6);
+        fixture.frames[1] = GifFixtureFrame::at(3, 2, 5, 6);
         fixture.frames[1].localColors = 4;
         fixture.frames[1].transparentIndex = 1;
         fixture.frames[1].interlaced = true;
@@ -162,7 +152,8 @@ namespace
         fixture.width = 4;
         fixture.height = 4;
         fixture.globalColors = 4;
-        fixture.frames = { frameAt(1, 1, 0, 3), frameAt(2, 2, 10, 10), frameAt(0, 0, 8, 8) };
+        fixture.frames = { GifFixtureFrame::at(1, 1, 0, 3), GifFixtureFrame::at(2, 2, 10, 10),
+            GifFixtureFrame::at(0, 0, 8, 8) };
         fixture.frames[2].localColors = 256;
         fixture.frames[2].shrinkLocalTableTo = 4;
         auto loaded = GifImage::loadBytes(fixtures::encodeGif(fixture));
@@ -202,7 +193,7 @@ namespace
     TEST(GifHostileInput, HugeScreenLoadsButIsNotComposed)
     {
         GifFixture fixture = GifFixture::animation(65535, 65535, 0, 2);
-        fixture.frames = { frameAt(0, 0, 2, 2) };
+        fixture.frames = { GifFixtureFrame::at(0, 0, 2, 2) };
         auto loaded = GifImage::loadBytes(fixtures::encodeGif(fixture));
         ASSERT_TRUE(loaded) << loaded.error();
         EXPECT_EQ(loaded.value().screen.width, 65535);

@@ -2,7 +2,7 @@
 
 #include "GifFixture.h"
 #include "GifFixtureWriter.h"
-#include "TestFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +90,7 @@ namespace
 
     TEST(GifInfoReader, ValuesFollowTheTablesAndExtensions)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         for (const InfoCase& infoCase : kInfoCases) {
             SCOPED_TRACE(infoCase.name);
             const auto path = folder / (std::string(infoCase.name) + ".gif");
@@ -114,7 +114,7 @@ namespace
 
     TEST(GifInfoReader, WhiteBackgroundIs16777215)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         const std::vector<fixtures::FixtureRgb> table = { { 0, 0, 0 }, { 255, 255, 255 } };
         const std::vector<std::uint8_t> raster = { 0, 1, 1, 0 };
         fixtures::GifFixtureWriter writer(folder / "white.gif");
@@ -133,7 +133,7 @@ namespace
 
     TEST(GifInfoReader, UnreadableFilesAreErrors)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         std::vector<std::uint8_t> bytes = fixtures::encodeGif(withGlobal(4));
         bytes.resize(bytes.size() - 5);
         fixtures::writeFixtureBytes(folder / "cut.gif", bytes);

@@ -3,7 +3,7 @@
 #include "JpegDefects.h"
 #include "JpegFixture.h"
 #include "JpegTestSupport.h"
-#include "TestFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ namespace
 
     TEST(JpegImage, LoadsTheHeaderOfAFile)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         for (const GoodCase& file : kGoodFiles) {
             SCOPED_TRACE(file.name);
             const Bytes bytes = fixtures::makeJpeg(file.fixture);
@@ -133,7 +133,7 @@ namespace
 
     TEST(JpegImage, RefusesWhatIsNoReadableFile)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         const auto missing = JpegImage::load(folder.path() / "gone.jpg");
         ASSERT_FALSE(missing);
         EXPECT_EQ(

@@ -3,7 +3,7 @@
 #include "JpegDefects.h"
 #include "JpegFixture.h"
 #include "JpegTestSupport.h"
-#include "TestFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ namespace
 
     TEST(JpegInfoReader, GivesTheFileValuesAndTheFixedReaderSettings)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         for (const InfoCase& file : kFiles) {
             SCOPED_TRACE(file.name);
             const auto bytes = fixtures::makeJpeg(file.fixture);
@@ -56,7 +56,7 @@ namespace
 
     TEST(JpegInfoReader, FailsLikeALoadOnFilesAConversionRefuses)
     {
-        TestFolder folder;
+        testsupport::TempFolder folder;
         const auto path = folder.path() / "huge.jpg";
         const auto good = fixtures::makeJpeg({ 8, 8, JpegColor::Rgb, {}, 0 });
         ASSERT_EQ(
