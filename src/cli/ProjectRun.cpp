@@ -24,7 +24,11 @@ int ConvertAndReport(const TBrindlecast& project, unsigned compressionThreads)
     const RunReport report = ConvertProject(project, host);
     for (const auto& line : report.Lines())
         std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
+    // Scripts read the report from here; losing it must not look like success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        PrintMessage("could not write the report to standard output");
+        return kExitErrorLines;
+    }
     const auto& lines = report.Lines();
     return std::any_of(lines.begin(), lines.end(), IsErrorLine) ? kExitErrorLines : kExitSuccess;
 }

@@ -1,7 +1,9 @@
 #include "CliProcess.h"
 #include "MovieTestSupport.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 using brindlecast::fixtures::GifFixture;
 using brindlecast::fixtures::JpegFixture;
@@ -165,4 +167,17 @@ TEST_F(MakeCommand, ThreadCountChangesNoByteOfTheMovie)
     }
     EXPECT_FALSE(movies[0].empty());
     EXPECT_TRUE(movies[0] == movies[1]);
+}
+
+TEST_F(MakeCommand, ReportThatCannotBeWrittenIsNotASuccess)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const std::string command = "cd '" + folder.path().string()
+        + "' && '" BRINDLECAST_BIN_DIR "/brindlecast-cli' make anim.gif >/dev/full 2>err.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(
+        readFile(folder.file("err.txt")).find("could not write the report"), std::string::npos);
 }
