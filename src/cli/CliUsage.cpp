@@ -21,7 +21,8 @@ messages go to standard error. Ctrl+C stops a run before its next image. Stamps 
 user's locale (%x, %X); SOURCE_DATE_EPOCH, when set, fixes the time they show.
 
 Exit status: 0 when every movie was written without an error line, 1 when the run wrote error
-lines (or info or split failed on a file), 2 for a usage error or a refused project.
+lines or its report could not be written (or info or split failed on a file), 2 for a usage
+error or a refused project.
 )";
 
 const std::string_view kConvertUsage = R"(Usage: brindlecast-cli convert [--threads N] PROJECT.imx
