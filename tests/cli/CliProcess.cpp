@@ -1,8 +1,6 @@
 #include "CliProcess.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace
@@ -17,14 +15,6 @@ std::string quoted(const std::string& text)
 }
 
 } // namespace
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 CliRun runCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
     const std::string& program)

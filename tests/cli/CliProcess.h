@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileBytes.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,4 +19,4 @@ struct CliRun {
 CliRun runCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
     const std::string& program = BRINDLECAST_BIN_DIR "/brindlecast-cli");
 
-std::string readFile(const std::filesystem::path& path);
+using brindlecast::testsupport::readFile;

@@ -1,6 +1,5 @@
 #include "FixturePattern.h"
-#include "MovieTestSupport.h"
-#include "RecordingHost.h"
+#include "PackingModeTest.h"
 #include "conversion/ConversionModes.h"
 #include "imaging/JpegImage.h"
 #include "project/TBrindlecast.h"
@@ -18,15 +17,10 @@ using fixtures::JpegFixture;
 namespace
 {
 
-class AllInOne : public ::testing::Test
+class AllInOne : public PackingModeTest
 {
 protected:
-    AllInOne()
-    {
-        ResetCharacterIds(); // a cancelled run elsewhere leaves the id counter advanced
-        host.programFolder = folder.withSlash();
-        project.Output = folder.file("movie.swf");
-    }
+    AllInOne() { project.Output = folder.file("movie.swf"); }
 
     std::vector<std::string> run()
     {
@@ -47,9 +41,6 @@ protected:
         return folder.writeGif(name, GifFixture::animation(8, 4, frames, 4));
     }
 
-    TempFolder folder;
-    RecordingHost host;
-    TBrindlecast project;
     std::vector<std::string> report;
 };
 

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "MovieTestSupport.h"
 #include "RecordingHost.h"
 #include "conversion/ConversionModes.h"
@@ -5,9 +6,7 @@
 #include "sdk/FDT.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 using namespace brindlecast;
 using fixtures::GifFixture;
@@ -29,21 +28,6 @@ public:
 private:
     unsigned threads;
 };
-
-std::vector<char> FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
-std::vector<std::string> FileNames(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Pictures whose bitmaps differ in size and palette, a GIF that fails half-way (its frames
 // compressed already must not reach the movie) and a JPEG among the GIFs.
@@ -104,12 +88,12 @@ TEST_F(CompressionThreads, EveryModeWritesTheSameBytesWithOneAndWithFourThreads)
         EXPECT_EQ(Convert(mode, 4, four), reportOne);
         ASSERT_GE(reportOne.size(), 2u); // the cut GIF's error line and a movie at least
 
-        const auto movies = FileNames(folder.path() / one);
-        EXPECT_EQ(FileNames(folder.path() / four), movies);
+        const auto movies = testsupport::entryNames(folder.path() / one);
+        EXPECT_EQ(testsupport::entryNames(folder.path() / four), movies);
         EXPECT_GE(movies.size(), mode == 1 ? 24u + 1u + 12u : 1u);
         for (const auto& name : movies)
-            EXPECT_TRUE(
-                FileBytes(folder.path() / one / name) == FileBytes(folder.path() / four / name))
+            EXPECT_TRUE(testsupport::readFile(folder.path() / one / name)
+                == testsupport::readFile(folder.path() / four / name))
                 << name;
     }
 }

@@ -1,5 +1,4 @@
-#include "MovieTestSupport.h"
-#include "RecordingHost.h"
+#include "PackingModeTest.h"
 #include "conversion/ConversionModes.h"
 #include "project/TBrindlecast.h"
 #include "sdk/FDT.h"
@@ -14,15 +13,13 @@ using fixtures::JpegFixture;
 namespace
 {
 
-class EachImage : public ::testing::Test
+class EachImage : public PackingModeTest
 {
 protected:
     EachImage()
     {
-        ResetCharacterIds(); // a cancelled run elsewhere leaves the id counter advanced
         project.ActionType = 1;
         project.Output = ""; // not used by this mode
-        host.programFolder = folder.withSlash();
     }
 
     std::vector<std::string> run() { return ConvertEachImage(project, host).Lines(); }
@@ -31,10 +28,6 @@ protected:
     {
         return "D T - " + movie + " has been created successfully.";
     }
-
-    TempFolder folder;
-    RecordingHost host;
-    TBrindlecast project;
 };
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "MovieTestSupport.h"
-#include "RecordingHost.h"
+#include "PackingModeTest.h"
 #include "conversion/ConversionModes.h"
 #include "project/TBrindlecast.h"
 #include "sdk/FDT.h"
@@ -13,15 +12,13 @@ using fixtures::JpegFixture;
 namespace
 {
 
-class ImageLibrary : public ::testing::Test
+class ImageLibrary : public PackingModeTest
 {
 protected:
     ImageLibrary()
     {
-        ResetCharacterIds(); // a cancelled run elsewhere leaves the id counter advanced
         project.ActionType = 2;
         project.Output = folder.file("lib.swf");
-        host.programFolder = folder.withSlash();
     }
 
     std::vector<std::string> run() { return ConvertImageLibrary(project, host).Lines(); }
@@ -30,10 +27,6 @@ protected:
     {
         return folder.writeJpeg("photo.jpg", fixtures::makeJpeg(JpegFixture { 16, 8 }));
     }
-
-    TempFolder folder;
-    RecordingHost host;
-    TBrindlecast project;
 };
 
 } // namespace

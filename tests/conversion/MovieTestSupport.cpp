@@ -2,37 +2,20 @@
 
 #include "swfread/SwfTagDecoders.h"
 
-#include <atomic>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace brindlecast;
 
-TempFolder::TempFolder()
-{
-    static std::atomic<int> counter { 0 };
-    folder = std::filesystem::temp_directory_path()
-        / ("brindlecast-conversion-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-}
-
 std::string TempFolder::writeGif(const std::string& name, const fixtures::GifFixture& gif) const
 {
-    fixtures::writeGif(folder / name, gif);
+    fixtures::writeGif(*this / name, gif);
     return file(name);
 }
 
 std::string TempFolder::writeJpeg(
     const std::string& name, const std::vector<std::uint8_t>& jpeg) const
 {
-    const auto error = fixtures::writeJpegFile(folder / name, jpeg);
+    const auto error = fixtures::writeJpegFile(*this / name, jpeg);
     EXPECT_EQ(error, "");
     return file(name);
 }

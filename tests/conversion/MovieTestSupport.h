@@ -2,32 +2,23 @@
 
 #include "GifFixture.h"
 #include "JpegFixture.h"
+#include "TempFolder.h"
 #include "swfread/SwfMovie.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder
+// A test's own temporary folder that also writes fixture images and serves as a program folder.
+class TempFolder : public brindlecast::testsupport::TempFolder
 {
 public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return folder; }
     // The folder as a program folder: ending in "/".
-    std::string withSlash() const { return folder.string() + "/"; }
-    std::string file(const std::string& name) const { return (folder / name).string(); }
+    std::string withSlash() const { return path().string() + "/"; }
 
     std::string writeGif(
         const std::string& name, const brindlecast::fixtures::GifFixture& gif) const;
     std::string writeJpeg(const std::string& name, const std::vector<std::uint8_t>& jpeg) const;
-
-private:
-    std::filesystem::path folder;
 };
 
 // Reads a written movie back; a movie that cannot be read fails the test.
