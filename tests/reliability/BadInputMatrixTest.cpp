@@ -25,16 +25,6 @@ namespace
     using fixtures::GifFixtureFrame;
     using Bytes = std::vector<std::uint8_t>;
 
-    GifFixtureFrame frameAt(int left, int top, int width, int height)
-    {
-        GifFixtureFrame frame;
-        frame.left = left;
-        frame.top = top;
-        frame.width = width;
-        frame.height = height;
-        return frame;
-    }
-
     std::string writeBytes(const fs::path& path, const Bytes& bytes)
     {
         fixtures::writeFixtureBytes(path, bytes);
@@ -119,14 +109,15 @@ namespace
         { "gif_screen_far_larger_than_its_frame",
             [](const fs::path& folder) {
                 GifFixture fixture = GifFixture::animation(30000, 30000, 0, 4);
-                fixture.frames = { frameAt(0, 0, 6, 4) };
+                fixture.frames = { GifFixtureFrame::at(0, 0, 6, 4) };
                 return writeGifFixture(folder / "huge_screen.gif", fixture);
             },
             kConverted, 0, { "gif 6x4" } },
         { "gif_zero_size_frames",
             [](const fs::path& folder) {
                 GifFixture fixture = GifFixture::animation(8, 8, 0, 4);
-                fixture.frames = { frameAt(1, 1, 0, 3), frameAt(0, 0, 5, 0) };
+                fixture.frames
+                    = { GifFixtureFrame::at(1, 1, 0, 3), GifFixtureFrame::at(0, 0, 5, 0) };
                 return writeGifFixture(folder / "zero_size.gif", fixture);
             },
             // Frames without a picture still take their frames; the last picture stays.
@@ -329,7 +320,7 @@ namespace
     TEST_F(BadInputMatrix, EmptyProjectFileIsRefusedAndWritesNothing)
     {
         const fs::path project = scratch / "empty.imx";
-        writeFileBytes(project, "");
+        writeFile(project, "");
 
         const CliOutcome run = runCli({ .arguments = { "convert", project.string() } });
 

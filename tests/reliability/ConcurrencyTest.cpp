@@ -123,7 +123,7 @@ namespace
         int readsWhileWriting = 0;
         std::vector<std::string> faults;
         const auto readMovie = [&] {
-            const std::string bytes = fileBytes(movie);
+            const std::string bytes = readFile(movie);
             const auto read = swfread::readSwfBytes(
                 std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
                 movie);

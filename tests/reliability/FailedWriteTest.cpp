@@ -137,13 +137,13 @@ namespace
             [](const ScratchFolder& scratch, const fs::path& area, const char* fileName) {
                 const fs::path occupied
                     = scratch.makeFolder(fs::relative(area / fileName, scratch.path()).string());
-                writeFileBytes(occupied / "keep.txt", kEarlierBytes);
+                writeFile(occupied / "keep.txt", kEarlierBytes);
                 return area;
             },
             std::nullopt, false },
         { "output folder read-only",
             [](const ScratchFolder&, const fs::path& area, const char* fileName) {
-                writeFileBytes(area / fileName, kEarlierBytes);
+                writeFile(area / fileName, kEarlierBytes);
                 fs::permissions(area,
                     fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
                         | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
@@ -153,7 +153,7 @@ namespace
             std::nullopt, true },
         { "file size limit",
             [](const ScratchFolder&, const fs::path& area, const char* fileName) {
-                writeFileBytes(area / fileName, kEarlierBytes);
+                writeFile(area / fileName, kEarlierBytes);
                 return area;
             },
             kRoomLeft, true },
@@ -190,7 +190,7 @@ namespace
                 << "the message names the file: " << attempt.shown;
             EXPECT_EQ(ScratchFolder::listing(watched), before) << "a temporary file was left";
             if (earlierFile)
-                EXPECT_TRUE(fileBytes(file) == kEarlierBytes) << "the earlier file changed";
+                EXPECT_TRUE(readFile(file) == kEarlierBytes) << "the earlier file changed";
         }
 
         ScratchFolder scratch;
@@ -218,7 +218,7 @@ namespace
             FullDisk disk(scratch / (std::string("disk ") + target.name), kRoomLeft);
             if (!disk.available())
                 GTEST_SKIP() << "cannot mount a small tmpfs here; the file size limit stands in";
-            writeFileBytes(disk.path() / target.fileName, kEarlierBytes);
+            writeFile(disk.path() / target.fileName, kEarlierBytes);
             ASSERT_TRUE(disk.fill(kRoomLeft));
             expectFailureLeavesNoTrace(target, disk.path(), std::nullopt, true);
         }
@@ -230,7 +230,7 @@ namespace
         for (const WriteTarget& target : kTargets) {
             SCOPED_TRACE(target.name);
             const fs::path folder = scratch.makeFolder(std::string("room/") + target.name);
-            writeFileBytes(folder / target.fileName, kEarlierBytes);
+            writeFile(folder / target.fileName, kEarlierBytes);
             const Attempt attempt = target.attempt(sources, folder / target.fileName, std::nullopt);
             EXPECT_FALSE(attempt.failed) << attempt.shown;
             EXPECT_GT(fs::file_size(folder / target.fileName), kRoomLeft);

@@ -26,7 +26,7 @@ std::filesystem::path writeProject(
     if (ends == LineEnds::Unix)
         for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
             text.erase(at, 1);
-    writeFileBytes(path, text);
+    writeFile(path, text);
     return path;
 }
 

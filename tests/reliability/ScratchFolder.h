@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FileBytes.h"
+#include "TempFolder.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,11 +17,8 @@ class ScratchFolder
 {
 public:
     ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::filesystem::path& path() const { return root; }
+    const std::filesystem::path& path() const { return root.path(); }
     std::filesystem::path operator/(const std::string& name) const { return root / name; }
 
     // Creates the folder (and its parents inside the scratch folder) open to everyone.
@@ -28,11 +28,10 @@ public:
     static std::vector<std::string> listing(const std::filesystem::path& folder);
 
 private:
-    std::filesystem::path root;
+    testsupport::TempFolder root;
 };
 
-// The bytes of a file; empty when it cannot be read.
-std::string fileBytes(const std::filesystem::path& path);
-void writeFileBytes(const std::filesystem::path& path, const std::string& bytes);
+using testsupport::readFile;
+using testsupport::writeFile;
 
 } // namespace brindlecast::reliability
