@@ -1,21 +1,37 @@
 #include "sdk/FDeflateSink.h"
 
+#include "sdk/FCheck.h"
+#include "sdk/FDeflateState.h"
+
 #include <algorithm>
 #include <limits>
+
+namespace
+{
+
+thread_local bool threadSinkOpen = false;
+
+z_stream& ThreadMovieStream()
+{
+    thread_local FDeflateState state(9);
+    F_CHECK(!threadSinkOpen, "one compressed movie at a time per thread");
+    threadSinkOpen = true;
+    return state.Restart();
+}
+
+} // namespace
 
 FDeflateSink::FDeflateSink(FByteSink& target_, std::size_t storedLength)
     : target(target_)
     , storedLeft(storedLength)
+    , zstream(ThreadMovieStream())
     , chunk(kChunkSize)
 {
-    initialised = deflateInit(&zstream, 9) == Z_OK;
-    failed = !initialised;
 }
 
 FDeflateSink::~FDeflateSink()
 {
-    if (initialised)
-        deflateEnd(&zstream);
+    threadSinkOpen = false;
 }
 
 bool FDeflateSink::Write(const U8* data, std::size_t length)

@@ -7,7 +7,8 @@
 
 // Compresses what it is given into another sink: the first storedLength bytes pass unchanged
 // (a movie's signature, version and length), everything after them becomes one zlib stream at
-// level 9, handed on in chunks of 32000 bytes. Finish ends the stream.
+// level 9, handed on in chunks of 32000 bytes. Finish ends the stream. Each thread keeps one
+// level-9 stream for all the movies it saves, so one sink at a time per thread.
 class FDeflateSink : public FByteSink
 {
 public:
@@ -27,8 +28,7 @@ private:
 
     FByteSink& target;
     std::size_t storedLeft;
-    z_stream zstream {};
-    bool initialised = false;
+    z_stream& zstream;
     bool failed = false;
     std::vector<U8> chunk;
 };

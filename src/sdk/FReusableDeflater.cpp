@@ -16,14 +16,8 @@ constexpr std::size_t kKeptOutputBytes = std::size_t { 4 } << 20;
 } // namespace
 
 FReusableDeflater::FReusableDeflater(int level)
+    : state(level)
 {
-    const int ret = deflateInit(&zstream, level);
-    F_CHECK(ret == Z_OK, "ret == Z_OK");
-}
-
-FReusableDeflater::~FReusableDeflater()
-{
-    deflateEnd(&zstream);
 }
 
 std::vector<U8> FReusableDeflater::Compress(std::initializer_list<std::span<const U8>> pieces)
@@ -31,14 +25,14 @@ std::vector<U8> FReusableDeflater::Compress(std::initializer_list<std::span<cons
     std::size_t total = 0;
     for (const auto piece : pieces)
         total += piece.size();
-    int ret = deflateReset(&zstream);
-    F_CHECK(ret == Z_OK, "ret == Z_OK");
+    z_stream& zstream = state.Restart();
     output.resize(std::max<std::size_t>(output.size(), compressBound(total)));
     zstream.next_out = output.data();
+    int ret = Z_OK;
     for (const auto piece : pieces)
-        ret = ret == Z_OK ? Feed(piece, Z_NO_FLUSH) : ret;
-    ret = ret == Z_OK ? Feed({}, Z_FINISH) : ret;
-    F_CHECK(ret == Z_STREAM_END, "ret == Z_OK");
+        ret = ret == Z_OK ? Feed(zstream, piece, Z_NO_FLUSH) : ret;
+    ret = ret == Z_OK ? Feed(zstream, {}, Z_FINISH) : ret;
+    F_CHECK(ret == Z_STREAM_END, "ret == Z_STREAM_END");
 
     std::vector<U8> compressed(output.data(), zstream.next_out);
     if (output.size() > kKeptOutputBytes)
@@ -46,7 +40,7 @@ std::vector<U8> FReusableDeflater::Compress(std::initializer_list<std::span<cons
     return compressed;
 }
 
-int FReusableDeflater::Feed(std::span<const U8> input, int flush)
+int FReusableDeflater::Feed(z_stream& zstream, std::span<const U8> input, int flush)
 {
     // With nothing to add and no flush, deflate would report that it cannot progress.
     if (input.empty() && flush == Z_NO_FLUSH)

@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace sdktest;
@@ -100,6 +101,40 @@ TEST(SaveMovie, FailedWriteKeepsTheEarlierFileByteForByte)
         EXPECT_TRUE(sameBytes(readFileBytes(target), kEarlierMovie));
         EXPECT_EQ(folder.entries(), std::set<std::string> { "movie.swf" }) << "temporary file left";
     }
+}
+
+TEST(SaveMovie, CompressedMovieAfterAFailedOneIsWhole)
+{
+    // Each thread keeps its deflate stream from movie to movie: a save that stopped part way
+    // through compressing must leave nothing in it for the next one.
+    TempFolder folder;
+    const std::string failed = folder.file("failed.swf");
+    const std::string after = folder.file("after.swf");
+    const std::string fresh = folder.file("fresh.swf");
+    const int status = runInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit { 4096, RLIM_INFINITY };
+        setrlimit(RLIMIT_FSIZE, &limit);
+        FObjCollection first;
+        BuildLargeMovie(first, 7);
+        if (first.SaveMovie(failed.c_str(), 1, 6400, 3200, 12).Ok())
+            return 1;
+        limit.rlim_cur = RLIM_INFINITY;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        ResetCharacterIds();
+        FObjCollection second;
+        BuildLargeMovie(second, 7);
+        return second.SaveMovie(after.c_str(), 1, 6400, 3200, 12).Ok() ? 0 : 2;
+    });
+    ASSERT_EQ(status, 0) << "1: the limited save succeeded, 2: the save after it failed";
+
+    std::thread([&] {
+        ResetCharacterIds();
+        FObjCollection movie;
+        BuildLargeMovie(movie, 7);
+        EXPECT_TRUE(movie.SaveMovie(fresh.c_str(), 1, 6400, 3200, 12).Ok());
+    }).join();
+    EXPECT_TRUE(sameBytes(readFileBytes(after), readFileBytes(fresh)));
 }
 
 TEST(SaveMovie, ReplacesAnEarlierFileAndLeavesNothingElse)
