@@ -15,8 +15,8 @@ std::optional<PictureSize> ReadPictureSize(const std::string& path)
             return PictureSize { gif.value().screen().width, gif.value().screen().height };
         break;
     case ImageKind::Jpeg:
-        if (const auto jpeg = imaging::JpegImage::load(path))
-            return PictureSize { jpeg.value().width(), jpeg.value().height() };
+        if (const auto jpeg = imaging::JpegImage::readHeader(path))
+            return PictureSize { jpeg.value().width, jpeg.value().height };
         break;
     case ImageKind::Unsupported:
         break;

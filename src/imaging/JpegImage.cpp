@@ -2,6 +2,7 @@
 
 #include "imaging/JpegDecompressor.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -16,7 +17,12 @@ namespace
     // Far beyond any JPEG within the pixel limits; a larger file is not read into memory.
     constexpr std::uintmax_t kMaxFileBytes = 512ULL * 1024 * 1024;
 
-    Result<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path)
+    // Enough for the markers before the first scan of nearly every file.
+    constexpr std::uintmax_t kHeaderReadBytes = 64 * 1024;
+
+    // The file's first `limit` bytes (all of it when it is shorter).
+    Result<std::vector<std::uint8_t>> readFile(
+        const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes)
     {
         const std::string name = path.string();
         std::error_code error;
@@ -33,9 +39,10 @@ namespace
         std::ifstream in(path, std::ios::binary);
         if (!in)
             return ImagingError { name + ": cannot open the file: " + std::strerror(errno) };
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-        if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        const std::uintmax_t wanted = std::min(size, limit);
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(wanted));
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(wanted));
+        if (static_cast<std::uintmax_t>(in.gcount()) != wanted)
             return ImagingError { name + ": cannot read the file" };
         return bytes;
     }
@@ -64,6 +71,21 @@ Result<JpegImage> JpegImage::loadBytes(std::vector<std::uint8_t> bytes, const st
     if (!header)
         return ImagingError { header.error() };
     return JpegImage(std::move(bytes), name, std::move(header).value());
+}
+
+Result<JpegHeader> JpegImage::readHeader(const std::filesystem::path& path)
+{
+    const auto start = readFile(path, kHeaderReadBytes);
+    if (!start)
+        return ImagingError { start.error() };
+    auto header = JpegDecompressor(start.value(), path.string()).readHeader();
+    if (header || start.value().size() < kHeaderReadBytes)
+        return header;
+    // The markers run past the start, or the file is bad: a whole load tells which.
+    auto image = load(path);
+    if (!image)
+        return ImagingError { image.error() };
+    return image.value().header();
 }
 
 Result<DecodedJpeg> JpegImage::decode() const

@@ -27,6 +27,9 @@ public:
     static Result<JpegImage> load(const std::filesystem::path& path);
     static Result<JpegImage> loadBytes(
         std::vector<std::uint8_t> bytes, const std::string& name = "JPEG data");
+    // What load() would give as the header, reading only the start of the file when the
+    // markers end there, as they do but for large embedded thumbnails or profiles.
+    static Result<JpegHeader> readHeader(const std::filesystem::path& path);
 
     const JpegHeader& header() const { return header_; }
     int width() const { return header_.width; }

@@ -55,6 +55,62 @@ namespace
         }
     }
 
+    // The file with `bytes` of comment segments right after its start marker.
+    Bytes withLeadingComments(Bytes jpeg, std::size_t bytes)
+    {
+        Bytes comments;
+        for (std::size_t left = bytes; left > 0;) {
+            const std::size_t length = std::min<std::size_t>(left, 60000);
+            comments.insert(comments.end(),
+                { 0xFF, 0xFE, std::uint8_t((length + 2) >> 8), std::uint8_t(length + 2) });
+            comments.insert(comments.end(), length, 'c');
+            left -= length;
+        }
+        jpeg.insert(jpeg.begin() + 2, comments.begin(), comments.end());
+        return jpeg;
+    }
+
+    // Reading the header from the start of a file must give exactly what a whole load gives,
+    // whether the markers end within that start or run past it.
+    TEST(JpegImage, ReadsTheHeaderAsALoadDoes)
+    {
+        const Bytes large = fixtures::makeJpeg({ 1024, 768, JpegColor::Rgb, { 100, true }, 0 });
+        ASSERT_GT(large.size(), 64u * 1024) << "the scans must run past the start";
+        const Bytes small = fixtures::makeJpeg({ 40, 24, JpegColor::Grey, { 90, false }, 0 });
+        const std::pair<const char*, Bytes> files[] = {
+            { "small", small },
+            { "scans past the start", large },
+            { "markers past the start", withLeadingComments(small, 100000) },
+            { "cut inside the tables", fixtures::truncatedJpeg(small, 100) },
+            { "too wide, scans past the start", fixtures::jpegWithDeclaredSize(large, 16385, 8) },
+            { "too wide, markers past the start",
+                fixtures::jpegWithDeclaredSize(withLeadingComments(small, 70000), 16385, 8) },
+            { "empty", {} },
+        };
+        testsupport::TempFolder folder;
+        for (const auto& [name, bytes] : files) {
+            SCOPED_TRACE(name);
+            const auto path = folder.path() / "picture.jpg";
+            ASSERT_EQ(fixtures::writeJpegFile(path, bytes), "");
+            const auto loaded = JpegImage::load(path);
+            const auto header = JpegImage::readHeader(path);
+            ASSERT_EQ(bool(header), bool(loaded));
+            if (!loaded) {
+                EXPECT_EQ(header.error(), loaded.error());
+                continue;
+            }
+            const JpegHeader& expected = loaded.value().header();
+            EXPECT_EQ(header.value().width, expected.width);
+            EXPECT_EQ(header.value().height, expected.height);
+            EXPECT_EQ(header.value().channels, expected.channels);
+            EXPECT_EQ(header.value().progressive, expected.progressive);
+            EXPECT_EQ(header.value().warning, expected.warning);
+        }
+        const auto missing = JpegImage::readHeader(folder.path() / "gone.jpg");
+        ASSERT_FALSE(missing);
+        EXPECT_EQ(missing.error(), JpegImage::load(folder.path() / "gone.jpg").error());
+    }
+
     TEST(JpegImage, DecodesToThePictureItWasMadeFrom)
     {
         for (const GoodCase& file : kGoodFiles) {
