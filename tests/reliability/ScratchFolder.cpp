@@ -36,9 +36,11 @@ std::vector<std::string> ScratchFolder::listing(const fs::path& folder)
 {
     std::vector<std::string> names;
     std::error_code ignored;
+    // Names are made lexically: a file listed may be gone by now (a writer renaming its
+    // temporary file), and resolving its path would fail.
     for (fs::recursive_directory_iterator it(folder, ignored), end; it != end;
          it.increment(ignored))
-        names.push_back(fs::relative(it->path(), folder).string());
+        names.push_back(it->path().lexically_relative(folder).string());
     std::sort(names.begin(), names.end());
     return names;
 }
