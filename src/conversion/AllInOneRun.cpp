@@ -135,7 +135,7 @@ namespace
                 report.TooManyFrames();
         }
 
-        MovieAssembly movie { host.CompressionThreads() };
+        MovieAssembly movie { CompressionPool() };
         S32 movieWidth = 0; // twips
         S32 movieHeight = 0;
         S32 previousId = 0;

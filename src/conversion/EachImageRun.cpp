@@ -11,6 +11,10 @@
 #include "sdk/FCTPlaceObject2.h"
 #include "sdk/FColor.h"
 #include "sdk/FControlTags.h"
+#include "sdk/FDT.h"
+
+#include <deque>
+#include <memory>
 
 namespace brindlecast
 {
@@ -22,7 +26,10 @@ namespace
 
     // One run of "1 SWF For each Gif". Each movie is written as soon as its picture has been
     // read, so memory holds one picture at a time; a GIF that fails half-way keeps the movies
-    // of its earlier frames and gets its ERROR:500 line.
+    // of its earlier frames and gets its ERROR:500 line. With compression threads, a window of
+    // movies waits for their bitmaps while the next frames are read, so that several bitmaps
+    // are compressed at once; an image's movies are all written before its error line and
+    // before the next image, so the report and cancel keep their meaning.
     class EachImageRun : public PackingRun
     {
     public:
@@ -41,23 +48,31 @@ namespace
         }
 
     private:
+        struct WaitingMovie {
+            std::unique_ptr<MovieAssembly> movie;
+            std::string path;
+            int width; // pixels
+            int height;
+        };
+
         void AddGif(const std::string& path) override
         {
             const auto read = VisitGifFrames(path, [&](const GifFrameVisit& visit) {
-                MovieAssembly movie;
-                AddWhiteBackground(movie);
+                auto movie = NewMovie();
                 if (visit.frame.yieldsBitmap()) {
                     TagList tags;
-                    const S32 shapeId = BuildGifFrame(
-                        tags, MakeGifFrameBitmap(visit.frame, visit.screen.globalColorMap), 0);
+                    const S32 shapeId = BuildGifFrame(tags,
+                        MakeGifFrameBitmap(visit.frame, visit.screen.globalColorMap), 0,
+                        movie->CompressionPool());
                     tags.Add(NewPlacement(static_cast<U16>(shapeId), kPictureDepth));
-                    movie.Append(std::move(tags));
+                    movie->Append(std::move(tags));
                 }
                 // Whether the GIF has one frame or more is known by now.
                 const int frameCount = visit.onlyFrame ? 1 : 2;
-                Save(movie, EachImageMovieName(path, visit.number, frameCount), visit.screen.width,
-                    visit.screen.height);
+                Queue({ std::move(movie), EachImageMovieName(path, visit.number, frameCount),
+                    visit.screen.width, visit.screen.height });
             });
+            SaveWaitingMovies();
             if (!read)
                 ImageFailed(path, read.error());
         }
@@ -68,29 +83,52 @@ namespace
             if (!picture)
                 return ImageFailed(path, picture.error());
             const int width = picture.value().width, height = picture.value().height;
-            MovieAssembly movie;
-            AddWhiteBackground(movie);
+            auto movie = NewMovie();
             TagList tags;
             const S32 shapeId = BuildJpegImage(tags, std::move(picture).value(), 0);
             tags.Add(NewPlacement(static_cast<U16>(shapeId), kPictureDepth));
-            movie.Append(std::move(tags));
-            Save(movie, EachImageMovieName(path, 1, 1), width, height);
+            movie->Append(std::move(tags));
+            Queue({ std::move(movie), EachImageMovieName(path, 1, 1), width, height });
+            SaveWaitingMovies();
         }
 
-        static void AddWhiteBackground(MovieAssembly& movie)
+        // A movie on a white background. Its characters are numbered from one, although the
+        // movies before it may still wait to be written.
+        std::unique_ptr<MovieAssembly> NewMovie()
         {
-            movie.Add(new FCTSetBackgroundColor(new FColorZell(255, 255, 255)));
+            ResetCharacterIds();
+            auto movie = std::make_unique<MovieAssembly>(CompressionPool());
+            movie->Add(new FCTSetBackgroundColor(new FColorZell(255, 255, 255)));
+            return movie;
         }
 
-        void Save(MovieAssembly& movie, const std::string& moviePath, int width, int height)
+        void Queue(WaitingMovie waiting)
         {
-            movie.Add(new FCTShowFrame());
-            const auto saved = movie.Save(moviePath, 20 * width, 20 * height, kFrameRate);
+            waiting.movie->Add(new FCTShowFrame());
+            waitingMovies.push_back(std::move(waiting));
+            if (waitingMovies.size() > CompressionWindow())
+                SaveOldest();
+        }
+
+        void SaveWaitingMovies()
+        {
+            while (!waitingMovies.empty())
+                SaveOldest();
+        }
+
+        void SaveOldest()
+        {
+            const WaitingMovie waiting = std::move(waitingMovies.front());
+            waitingMovies.pop_front();
+            const auto saved = waiting.movie->Save(
+                waiting.path, 20 * waiting.width, 20 * waiting.height, kFrameRate);
             if (saved)
-                report.MovieCreated(moviePath, RunReport::Stamp::DateAndTime);
+                report.MovieCreated(waiting.path, RunReport::Stamp::DateAndTime);
             else
-                MovieFailed(moviePath, saved.Error());
+                MovieFailed(waiting.path, saved.Error());
         }
+
+        std::deque<WaitingMovie> waitingMovies;
     };
 
 } // namespace

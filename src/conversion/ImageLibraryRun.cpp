@@ -110,7 +110,7 @@ namespace
                 MovieFailed(path, saved.Error());
         }
 
-        MovieAssembly movie { host.CompressionThreads() };
+        MovieAssembly movie { CompressionPool() };
         std::unique_ptr<FCTExportAssets> exports = std::make_unique<FCTExportAssets>();
         S32 previousId = 0;
     };

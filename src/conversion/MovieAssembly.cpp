@@ -5,17 +5,8 @@
 namespace brindlecast
 {
 
-namespace
-{
-    // Jobs queued or running per thread: enough to keep every thread busy while the run's
-    // thread decodes the next frame, few enough that the inputs they hold stay small.
-    constexpr std::size_t kJobsPerThread = 2;
-} // namespace
-
-MovieAssembly::MovieAssembly(unsigned compressionThreads)
-    : pool(compressionThreads > 1 ? std::make_unique<FCompressionPool>(
-               compressionThreads, kJobsPerThread * compressionThreads)
-                                  : nullptr)
+MovieAssembly::MovieAssembly(FCompressionPool* compressionPool)
+    : pool(compressionPool)
 {
 }
 

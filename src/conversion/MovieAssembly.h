@@ -6,7 +6,6 @@
 #include "sdk/FSaveResult.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,17 +13,16 @@ namespace brindlecast
 {
 
 // One movie being assembled: the writer's tag collection together with the bulk bytes its
-// tags point to, which must live until the movie has been written, and the threads that
-// compress its lossless bitmaps meanwhile.
+// tags point to, which must live until the movie has been written.
 class MovieAssembly
 {
 public:
-    // With more than one thread, bitmaps are compressed on a pool of that many; with one, each
-    // as it is made. The movie's bytes are the same either way.
-    explicit MovieAssembly(unsigned compressionThreads = 1);
+    // Lossless bitmaps are compressed on `pool` when there is one, else each as it is made.
+    // The movie's bytes are the same either way.
+    explicit MovieAssembly(FCompressionPool* pool = nullptr);
 
     // Where the lossless bitmaps of this movie are compressed; null for the run's own thread.
-    FCompressionPool* CompressionPool() { return pool.get(); }
+    FCompressionPool* CompressionPool() { return pool; }
 
     void Add(FObj* tag); // takes ownership
     void Append(TagList&& tags);
@@ -37,7 +35,7 @@ public:
 private:
     // Declared first so that it is destroyed after the tags pointing into it.
     std::vector<std::vector<std::uint8_t>> keptBytes;
-    std::unique_ptr<FCompressionPool> pool;
+    FCompressionPool* pool;
     FObjCollection movie;
 };
 

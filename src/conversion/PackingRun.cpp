@@ -6,11 +6,31 @@
 namespace brindlecast
 {
 
+namespace
+{
+    // Jobs queued or running per thread: enough to keep every thread busy while the run's
+    // thread decodes the next frame, few enough that the inputs they hold stay small.
+    constexpr std::size_t kJobsPerThread = 2;
+
+    std::unique_ptr<FCompressionPool> MakeCompressionPool(unsigned threads)
+    {
+        if (threads <= 1)
+            return nullptr;
+        return std::make_unique<FCompressionPool>(threads, kJobsPerThread * threads);
+    }
+} // namespace
+
 PackingRun::PackingRun(const TBrindlecast& runProject, ConversionHost& runHost)
     : project(runProject)
     , host(runHost)
     , report(runHost)
+    , compressionPool(MakeCompressionPool(runHost.CompressionThreads()))
 {
+}
+
+std::size_t PackingRun::CompressionWindow() const
+{
+    return compressionPool ? compressionPool->Window() : 0;
 }
 
 bool PackingRun::ConvertImages(RunProgress& progress)

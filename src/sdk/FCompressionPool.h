@@ -29,6 +29,7 @@ public:
     FCompressionPool& operator=(const FCompressionPool&) = delete;
 
     std::future<std::vector<U8>> Submit(Job job);
+    std::size_t Window() const { return window; }
 
 private:
     void Work();

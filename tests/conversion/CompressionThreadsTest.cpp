@@ -113,3 +113,39 @@ TEST_F(CompressionThreads, CancelWithBitmapsStillCompressingWritesNoMovie)
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "step 1"), 0)
         << "the second image was started";
 }
+
+// One movie per picture keeps several movies waiting for their bitmaps: a cancel still lets
+// the image in progress finish whole, and no movie of a later image is written.
+TEST_F(CompressionThreads, EachImageCancelFinishesTheImageInProgressAndWritesNothingAfter)
+{
+    const auto everything = Convert(1, 1, "one");
+    ResetCharacterIds();
+    ThreadedHost host(4);
+    host.programFolder = folder.withSlash();
+    host.cancelAtStep = 0; // confirmed while the first image, 24 frames, is converted
+    TBrindlecast project;
+    project.ActionType = 1;
+    project.Images = images;
+    project.Output = folder.file("movie.swf");
+
+    const auto lines = ConvertEachImage(project, host).Lines();
+    ASSERT_EQ(lines.size(), 24u + 1u);
+    EXPECT_EQ(std::vector(lines.begin(), lines.end() - 1),
+        std::vector(everything.begin(), everything.begin() + 24));
+    EXPECT_EQ(lines.back(), "D - ERROR:300 Automation Cancelled By User");
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "step 1"), 0)
+        << "the second image was started";
+
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        if (entry.path().extension() == ".swf")
+            written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    ASSERT_EQ(written.size(), 24u);
+    for (const auto& name : written) {
+        EXPECT_EQ(name.rfind("anim", 0), 0u) << name;
+        EXPECT_TRUE(testsupport::readFile(folder.path() / name)
+            == testsupport::readFile(folder.path() / "one" / name))
+            << name;
+    }
+}
