@@ -157,15 +157,20 @@ def run_once(command, outputs):
                stdout=result.stdout)
 
 
-def measure(row, command, outputs, runs):
-    log(f"{row.set_name}: {row.program} x{runs}")
-    try:
-        for _ in range(runs):
-            row.runs.append(run_once(command, outputs))
-    except RuntimeError as failure:
-        row.error = str(failure)
-        log(f"{row.set_name}: {row.program} failed: {failure}")
-    return row
+def measure(entries, runs):
+    """Runs every (row, command, outputs) `runs` times, in rounds that run each program once, so
+    that a busy spell of the machine falls on the floor and the conversions alike."""
+    log(f"{entries[0][0].set_name}: {', '.join(row.program for row, _, _ in entries)}, "
+        f"{runs} rounds")
+    for _ in range(runs):
+        for row, command, outputs in entries:
+            if row.error:
+                continue
+            try:
+                row.runs.append(run_once(command, outputs))
+            except RuntimeError as failure:
+                row.error = str(failure)
+                log(f"{row.set_name}: {row.program} failed: {failure}")
 
 
 def floor_pictures(run):
@@ -193,39 +198,41 @@ def mode_outputs(folder, pattern):
 
 
 def benchmark_set(name, images, tools, scratch, runs, cli_args, with_modes):
-    rows = []
-    floor = measure(Row(name, "floor", len(images)),
-                    [str(tools["floor"])] + [str(p) for p in images], lambda: [], runs)
+    sources = [str(p) for p in images]
+    entries = [(Row(name, "floor", len(images)), [str(tools["floor"])] + sources, lambda: [])]
+    if "cli" in tools:
+        movie = scratch / f"{name}.swf"
+        make = [str(tools["cli"]), "make"] + cli_args
+        entries.append((Row(name, "cli mode 0", 0),
+                        make + ["--mode", "0", "--output", str(movie)] + sources,
+                        mode_outputs(scratch, movie.name)))
+    if "cli" in tools and with_modes:
+        # Mode 1 writes next to each source, so it works on links to the images in a scratch
+        # folder.
+        each = scratch / f"{name}-each"
+        each.mkdir(exist_ok=True)
+        linked = []
+        for image in images:
+            target = each / image.name
+            if not target.exists():
+                try:
+                    os.link(image, target)
+                except OSError:
+                    shutil.copyfile(image, target)
+            linked.append(str(target))
+        entries.append((Row(name, "cli mode 1", 0), make + ["--mode", "1"] + linked,
+                        mode_outputs(each, "*.swf")))
+        library = scratch / f"{name}-library.swf"
+        entries.append((Row(name, "cli mode 2", 0),
+                        make + ["--mode", "2", "--output", str(library)] + sources,
+                        mode_outputs(scratch, library.name)))
+    measure(entries, runs)
+    rows = [row for row, _, _ in entries]
+    floor = rows[0]
     if floor.runs:
         floor.pictures = floor_pictures(floor.runs[0])
-    rows.append(floor)
-    if "cli" not in tools:
-        return rows
-    movie = scratch / f"{name}.swf"
-    make = [str(tools["cli"]), "make"] + cli_args
-    rows.append(measure(Row(name, "cli mode 0", floor.pictures),
-                        make + ["--mode", "0", "--output", str(movie)] + [str(p) for p in images],
-                        mode_outputs(scratch, movie.name), runs))
-    if not with_modes:
-        return rows
-    # Mode 1 writes next to each source, so it works on links to the images in a scratch folder.
-    each = scratch / f"{name}-each"
-    each.mkdir(exist_ok=True)
-    linked = []
-    for image in images:
-        target = each / image.name
-        if not target.exists():
-            try:
-                os.link(image, target)
-            except OSError:
-                shutil.copyfile(image, target)
-        linked.append(str(target))
-    rows.append(measure(Row(name, "cli mode 1", floor.pictures),
-                        make + ["--mode", "1"] + linked, mode_outputs(each, "*.swf"), runs))
-    library = scratch / f"{name}-library.swf"
-    rows.append(measure(Row(name, "cli mode 2", floor.pictures),
-                        make + ["--mode", "2", "--output", str(library)] + [str(p) for p in images],
-                        mode_outputs(scratch, library.name), runs))
+    for row in rows[1:]:
+        row.pictures = floor.pictures
     return rows
 
 
