@@ -36,6 +36,14 @@ namespace
         return std::move(image).value();
     }
 
+    void expectBaselineOfSameFrame(const JpegImage& converted, const JpegImage& original)
+    {
+        EXPECT_FALSE(converted.header().progressive);
+        EXPECT_EQ(converted.width(), original.width());
+        EXPECT_EQ(converted.height(), original.height());
+        EXPECT_EQ(converted.header().channels, original.header().channels);
+    }
+
     TEST(JpegTranscoding, BaselineCopyKeepsEveryPixelInOneScan)
     {
         for (const Source& source : kSources) {
@@ -49,10 +57,7 @@ namespace
             EXPECT_EQ(countJpegScans(baseline.value().bytes), 1);
 
             const JpegImage converted = loaded(baseline.value().bytes);
-            EXPECT_FALSE(converted.header().progressive);
-            EXPECT_EQ(converted.width(), original.width());
-            EXPECT_EQ(converted.height(), original.height());
-            EXPECT_EQ(converted.header().channels, original.header().channels);
+            expectBaselineOfSameFrame(converted, original);
             EXPECT_EQ(
                 converted.decode().value().image.pixels, original.decode().value().image.pixels);
         }
@@ -70,10 +75,7 @@ namespace
             EXPECT_EQ(countJpegScans(baseline.value().bytes), 1);
 
             const JpegImage converted = loaded(baseline.value().bytes);
-            EXPECT_FALSE(converted.header().progressive);
-            EXPECT_EQ(converted.width(), original.width());
-            EXPECT_EQ(converted.height(), original.height());
-            EXPECT_EQ(converted.header().channels, original.header().channels);
+            expectBaselineOfSameFrame(converted, original);
             // One more generation of loss at quality 90 (the checkerboard's chroma edges suffer
             // most), nothing like a wrong picture.
             EXPECT_LT(
